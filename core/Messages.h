@@ -1,0 +1,79 @@
+#pragma once
+
+// The catalogue of every text the user sees: {English, German} pairs, looked up by id and the
+// language at the moment of showing. Texts are UTF-8 (they are program texts, not file content).
+
+#include <string>
+#include <string_view>
+
+namespace tombrel {
+
+enum class Language { English, German };
+
+struct Message {
+    std::string_view en;
+    std::string_view de;
+
+    std::string_view text(Language lang) const { return lang == Language::German ? de : en; }
+};
+
+// A message the user must see, optionally followed by the platform's own description of the
+// error that caused it (shown first, as the platform reports it).
+struct UserMessage {
+    const Message* message = nullptr;
+    std::string platformError;
+};
+
+// Fills "%d"-style placeholders the way the program's texts use them.
+std::string formatMessage(std::string_view pattern, long long value);
+std::string formatMessage(std::string_view pattern, long long first, long long second);
+
+namespace msg {
+
+// clang-format off
+
+// ---- Registration backup file ------------------------------------------------------------------
+inline constexpr Message ErrorOpeningFile{"Error opening file!", "Fehler beim Öffnen der Datei!"};
+inline constexpr Message InvalidFileSize{"Invalid file size!", "Üngültige Dateigröße!"};
+inline constexpr Message ErrorReadingFile{"Error reading from file!", "Fehler beim Lesen aus der Datei!"};
+inline constexpr Message InvalidChecksum{"Invalid checksum!", "Checksummen-Fehler!"};
+inline constexpr Message NoValidRegBackup{
+    "This file doesn't contain a valid PSR-9000 or 9000pro Registration Backup!",
+    "Die Datei enthält kein gültiges Backup der Registrierungen vom PSR-9000 oder 9000pro!"};
+inline constexpr Message ErrorSavingRegistrations{
+    "Error saving Registrations to disk!", "Fehler beim Speichern der Registrationen!"};
+
+// ---- Backup-set structure ----------------------------------------------------------------------
+inline constexpr Message ErrorCreatingBackupStructure{
+    "Error creating directory/backup-structure!", "Fehler beim Anlegen Verzeichnis-/Backup-Struktur!"};
+inline constexpr Message ErrorUpdatingBackupIni{
+    "Error creating/updating BACKUP.INI file!", "Fehler beim Anlegen/Aktualisieren der Datei: BACKUP.INI!"};
+
+// ---- Archive file ------------------------------------------------------------------------------
+inline constexpr Message NotAnArchive{
+    "This file is not a Yamaha Registration Archive!",
+    "Die Datei enthält kein gültiges Archiv der Yamaha Registrationen!"};
+inline constexpr Message InvalidArchiveData{
+    "Invalid data in Registration Archive!", "Ungültige Daten im Archiv!"};
+inline constexpr Message ErrorSavingArchive{
+    "Error saving Registration Archive to file!", "Fehler beim Speichern des Archivs!"};
+inline constexpr Message InvalidArchiveBufferSize{
+    "Internal error - invalid archive buffer size!", "Interner Fehler - Ungültige Größe des Archivpuffers!"};
+// The platform's generic report after invalid data; English only, %1 is the path.
+inline constexpr Message UnknownFileError{
+    "An unknown error occurred while accessing %1.", "An unknown error occurred while accessing %1."};
+
+// ---- Names: voices, styles, song paths, style locations ----------------------------------------
+
+// ---- Registration side and archive side --------------------------------------------------------
+
+// ---- List operations, search, Multi Change, Edit Entry -----------------------------------------
+
+// ---- Protocol files ----------------------------------------------------------------------------
+
+// ---- Main window, settings, dialogs ------------------------------------------------------------
+
+// clang-format on
+
+} // namespace msg
+} // namespace tombrel

@@ -1,0 +1,31 @@
+# Shared by scripts/run and scripts/test: install what is missing, configure and build.
+# shellcheck shell=bash
+
+TOMBREL_PACKAGES=(
+    g++ cmake ninja-build ccache pkg-config
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
+)
+
+tombrel_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }
+
+ensure_packages() {
+    local missing=()
+    for p in "${TOMBREL_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_all() {
+    local preset="${1:-default}"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j "$(nproc)"
+}
