@@ -37,6 +37,16 @@ std::string format(std::string_view pattern, const long long* values, int count)
 
 } // namespace
 
+std::string UserMessage::text(Language lang) const {
+    if (!message)
+        return {};
+    std::string out(message->text(lang));
+    const size_t at = out.find("%1");
+    if (at != std::string::npos)
+        out.replace(at, 2, argument);
+    return out;
+}
+
 std::string formatMessage(std::string_view pattern, long long value) {
     return format(pattern, &value, 1);
 }

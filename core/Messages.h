@@ -22,6 +22,10 @@ struct Message {
 struct UserMessage {
     const Message* message = nullptr;
     std::string platformError;
+    std::string argument; // replaces "%1" in the message text, where it has one
+
+    // The message text in the given language with "%1" filled in.
+    std::string text(Language lang) const;
 };
 
 // Fills "%d"-style placeholders the way the program's texts use them.
