@@ -73,7 +73,8 @@ FileReadResult readWholeFile(const std::string& path, std::optional<uint64_t> re
         return result;
     }
     result.bytes.resize(static_cast<size_t>(length));
-    const size_t got = result.bytes.empty() ? 0 : std::fread(result.bytes.data(), 1, result.bytes.size(), f);
+    const size_t got =
+        result.bytes.empty() ? 0 : std::fread(result.bytes.data(), 1, result.bytes.size(), f);
     if (got != result.bytes.size()) {
         result.status = FileReadResult::Status::ReadFailed;
         result.platformError = std::ferror(f) ? describeErrno(errno) : std::string();
@@ -87,7 +88,9 @@ FileReadResult readWholeFile(const std::string& path, std::optional<uint64_t> re
 
 AtomicFileWriter::AtomicFileWriter(std::string targetPath) : target_(std::move(targetPath)) {}
 
-AtomicFileWriter::~AtomicFileWriter() { discard(); }
+AtomicFileWriter::~AtomicFileWriter() {
+    discard();
+}
 
 void AtomicFileWriter::fail() {
     if (!failed_) {

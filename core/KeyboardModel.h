@@ -10,7 +10,9 @@ namespace tombrel {
 
 enum class KeyboardModel : int { None = 0, Psr9000 = 1, Psr9000Pro = 2 };
 
-inline bool isPro(KeyboardModel model) { return model == KeyboardModel::Psr9000Pro; }
+inline bool isPro(KeyboardModel model) {
+    return model == KeyboardModel::Psr9000Pro;
+}
 KeyboardModel keyboardModelFromInt(int value);
 
 // Beside the registration list: "PSR9000", "9000pro", empty for none.

@@ -86,11 +86,17 @@ size_t partSlot(AccPart part) {
     return bit;
 }
 
-uint8_t partMask(AccPart part) { return static_cast<uint8_t>(1u << static_cast<unsigned>(part)); }
+uint8_t partMask(AccPart part) {
+    return static_cast<uint8_t>(1u << static_cast<unsigned>(part));
+}
 
-size_t footswitchGroup(int footswitch) { return footswitch == 2 ? kFootswitch2 : kFootswitch1; }
+size_t footswitchGroup(int footswitch) {
+    return footswitch == 2 ? kFootswitch2 : kFootswitch1;
+}
 
-int signedByte(uint8_t b) { return static_cast<int8_t>(b); }
+int signedByte(uint8_t b) {
+    return static_cast<int8_t>(b);
+}
 
 template <size_t N> int positionOfCode(const std::array<CodeEntry, N>& list, int code) {
     for (size_t i = 0; i < N; ++i) {
@@ -118,18 +124,18 @@ const std::array<CodeEntry, 12> kFingeringList = {{
 }};
 
 const std::array<CodeEntry, 38> kFootswitchList = {{
-    {"01 Sustain", 0},        {"02 Sostenuto", 1},     {"03 Soft", 2},
-    {"04 Glide", 3},          {"05 Portamento", 4},    {"06 Slow/Fast", 5},
+    {"01 Sustain", 0},        {"02 Sostenuto", 1},      {"03 Soft", 2},
+    {"04 Glide", 3},          {"05 Portamento", 4},     {"06 Slow/Fast", 5},
     {"07 Harmony/Echo", 15},  {"08 Vocal Harmony", 16}, {"09 Regist +", 17},
-    {"10 Regist -", 18},      {"11 Start/Stop", 21},   {"12 Tap Tempo", 22},
-    {"13 Synchro Start", 24}, {"14 Intro 1", 25},      {"15 Intro 2", 26},
-    {"16 Intro 3", 27},       {"17 Main A", 28},       {"18 Main B", 29},
-    {"19 Main C", 30},        {"20 Main D", 31},       {"21 Fill Down", 32},
-    {"22 Fill Self", 33},     {"23 Fill Break", 34},   {"24 Fill Up", 35},
-    {"25 Ending 1", 36},      {"26 Ending 2", 37},     {"27 Ending 3", 38},
-    {"28 Fade In/Out", 39},   {"29 Fing/On Bass", 40}, {"30 Bass Hold", 42},
+    {"10 Regist -", 18},      {"11 Start/Stop", 21},    {"12 Tap Tempo", 22},
+    {"13 Synchro Start", 24}, {"14 Intro 1", 25},       {"15 Intro 2", 26},
+    {"16 Intro 3", 27},       {"17 Main A", 28},        {"18 Main B", 29},
+    {"19 Main C", 30},        {"20 Main D", 31},        {"21 Fill Down", 32},
+    {"22 Fill Self", 33},     {"23 Fill Break", 34},    {"24 Fill Up", 35},
+    {"25 Ending 1", 36},      {"26 Ending 2", 37},      {"27 Ending 3", 38},
+    {"28 Fade In/Out", 39},   {"29 Fing/On Bass", 40},  {"30 Bass Hold", 42},
     {"31 Percussion", 43},    {"32 Synchro Start", 63}, {"33 R1 On/Off", 64},
-    {"34 R2 On/Off", 65},     {"35 R3 On/Off", 66},    {"36 Left On/Off", 67},
+    {"34 R2 On/Off", 65},     {"35 R3 On/Off", 66},     {"36 Left On/Off", 67},
     {"37 OTS +", 68},         {"38 OTS -", 69},
 }};
 
@@ -165,11 +171,17 @@ RegRecord RegRecord::fromBytes(const uint8_t* data) {
     return r;
 }
 
-void RegRecord::copyTo(uint8_t* out) const { std::memcpy(out, bytes_.data(), Size); }
+void RegRecord::copyTo(uint8_t* out) const {
+    std::memcpy(out, bytes_.data(), Size);
+}
 
-void RegRecord::assign(const uint8_t* data) { std::memcpy(bytes_.data(), data, Size); }
+void RegRecord::assign(const uint8_t* data) {
+    std::memcpy(bytes_.data(), data, Size);
+}
 
-std::string RegRecord::title() const { return fieldText(bytes_.data() + kTitle, TitleSize); }
+std::string RegRecord::title() const {
+    return fieldText(bytes_.data() + kTitle, TitleSize);
+}
 
 void RegRecord::setTitle(std::string_view title) {
     setFieldText(bytes_.data() + kTitle, TitleSize, title);
@@ -182,12 +194,16 @@ bool RegRecord::hasDefaultParameters() const {
 bool RegRecord::isEmpty() const {
     // "<Empty>" followed by a NUL: the bytes after that NUL are not compared.
     static constexpr size_t len = 7;
-    return std::memcmp(bytes_.data() + kTitle, EmptyTitle, len) == 0 &&
-           bytes_[kTitle + len] == 0 && hasDefaultParameters();
+    return std::memcmp(bytes_.data() + kTitle, EmptyTitle, len) == 0 && bytes_[kTitle + len] == 0 &&
+           hasDefaultParameters();
 }
 
-bool RegRecord::active() const { return byte(kActive) != 0; }
-void RegRecord::setActive(bool on) { setByte(kActive, on ? 1 : 0); }
+bool RegRecord::active() const {
+    return byte(kActive) != 0;
+}
+void RegRecord::setActive(bool on) {
+    setByte(kActive, on ? 1 : 0);
+}
 
 int RegRecord::styleIndex() const {
     const int style = byte(kStyle);
@@ -205,43 +221,80 @@ void RegRecord::setStyleIndex(int index) {
     }
 }
 
-int RegRecord::styleByte() const { return byte(kStyle); }
-int RegRecord::diskStyleNumber() const { return byte(kDiskStyleNumber); }
+int RegRecord::styleByte() const {
+    return byte(kStyle);
+}
+int RegRecord::diskStyleNumber() const {
+    return byte(kDiskStyleNumber);
+}
 
-bool RegRecord::autoAccomp() const { return byte(kAutoAccomp) == kSwitchOn; }
-void RegRecord::setAutoAccomp(bool on) { setByte(kAutoAccomp, on ? kSwitchOn : 0); }
+bool RegRecord::autoAccomp() const {
+    return byte(kAutoAccomp) == kSwitchOn;
+}
+void RegRecord::setAutoAccomp(bool on) {
+    setByte(kAutoAccomp, on ? kSwitchOn : 0);
+}
 
-int RegRecord::fingeringCode() const { return byte(kFingering); }
-int RegRecord::fingeringPosition() const { return positionOfCode(kFingeringList, byte(kFingering)); }
+int RegRecord::fingeringCode() const {
+    return byte(kFingering);
+}
+int RegRecord::fingeringPosition() const {
+    return positionOfCode(kFingeringList, byte(kFingering));
+}
 void RegRecord::setFingeringPosition(int position) {
     setByte(kFingering, kFingeringList[std::clamp<size_t>(position, 0, 11)].code);
 }
 
-int RegRecord::splitLeft() const { return byte(kSplitLeft) & 0x7F; }
-int RegRecord::splitRight() const { return (byte(kSplitRight) - 1) & 0x7F; }
-int RegRecord::splitAccomp() const { return byte(kSplitAccomp) & 0x7F; }
-void RegRecord::setSplitLeft(int note) { setByte(kSplitLeft, note & 0x7F); }
-void RegRecord::setSplitRight(int note) { setByte(kSplitRight, 0x80 | ((note + 1) & 0x7F)); }
-void RegRecord::setSplitAccomp(int note) { setByte(kSplitAccomp, 0x80 | (note & 0x7F)); }
+int RegRecord::splitLeft() const {
+    return byte(kSplitLeft) & 0x7F;
+}
+int RegRecord::splitRight() const {
+    return (byte(kSplitRight) - 1) & 0x7F;
+}
+int RegRecord::splitAccomp() const {
+    return byte(kSplitAccomp) & 0x7F;
+}
+void RegRecord::setSplitLeft(int note) {
+    setByte(kSplitLeft, note & 0x7F);
+}
+void RegRecord::setSplitRight(int note) {
+    setByte(kSplitRight, 0x80 | ((note + 1) & 0x7F));
+}
+void RegRecord::setSplitAccomp(int note) {
+    setByte(kSplitAccomp, 0x80 | (note & 0x7F));
+}
 
-int RegRecord::variation() const { return byte(kVariation); }
-void RegRecord::setVariation(int value) { setByte(kVariation, value); }
+int RegRecord::variation() const {
+    return byte(kVariation);
+}
+void RegRecord::setVariation(int value) {
+    setByte(kVariation, value);
+}
 int RegRecord::mainSection() const {
     const int v = byte(kVariation);
     return v >= 8 && v <= 11 ? v - 8 : -1;
 }
 
-int RegRecord::accVolume() const { return byte(kAccVol); }
-void RegRecord::setAccVolume(int volume) { setByte(kAccVol, volume); }
+int RegRecord::accVolume() const {
+    return byte(kAccVol);
+}
+void RegRecord::setAccVolume(int volume) {
+    setByte(kAccVol, volume);
+}
 
-bool RegRecord::partOn(AccPart part) const { return (byte(kPartOnOff) & partMask(part)) != 0; }
-bool RegRecord::partSetVoice(AccPart part) const { return (byte(kPartSet) & partMask(part)) != 0; }
+bool RegRecord::partOn(AccPart part) const {
+    return (byte(kPartOnOff) & partMask(part)) != 0;
+}
+bool RegRecord::partSetVoice(AccPart part) const {
+    return (byte(kPartSet) & partMask(part)) != 0;
+}
 bool RegRecord::partSetVolume(AccPart part) const {
     return (byte(kPartSetVol) & partMask(part)) != 0;
 }
 
 void RegRecord::setPartOn(AccPart part, bool on) {
-    setByte(kPartOnOff, on ? byte(kPartOnOff) | partMask(part) : byte(kPartOnOff) & ~partMask(part));
+    setByte(kPartOnOff,
+            on ? byte(kPartOnOff) | partMask(part) : byte(kPartOnOff) & ~partMask(part));
 }
 void RegRecord::setPartSetVoice(AccPart part, bool on) {
     setByte(kPartSet, on ? byte(kPartSet) | partMask(part) : byte(kPartSet) & ~partMask(part));
@@ -251,20 +304,28 @@ void RegRecord::setPartSetVolume(AccPart part, bool on) {
             on ? byte(kPartSetVol) | partMask(part) : byte(kPartSetVol) & ~partMask(part));
 }
 
-int RegRecord::partVolume(AccPart part) const { return byte(kPartVolumes + partSlot(part)); }
+int RegRecord::partVolume(AccPart part) const {
+    return byte(kPartVolumes + partSlot(part));
+}
 void RegRecord::setPartVolume(AccPart part, int volume) {
     setByte(kPartVolumes + partSlot(part), volume);
 }
-int RegRecord::partVoice(AccPart part) const { return voiceAt(kPartVoices + 3 * partSlot(part)); }
+int RegRecord::partVoice(AccPart part) const {
+    return voiceAt(kPartVoices + 3 * partSlot(part));
+}
 void RegRecord::setPartVoice(AccPart part, int key) {
     setVoiceAt(kPartVoices + 3 * partSlot(part), key);
 }
 
-bool RegRecord::voiceOn(VoicePart part) const { return byte(voiceGroup(part)) != 0; }
+bool RegRecord::voiceOn(VoicePart part) const {
+    return byte(voiceGroup(part)) != 0;
+}
 void RegRecord::setVoiceOn(VoicePart part, bool on) {
     setByte(voiceGroup(part), on ? kSwitchOn : 0);
 }
-int RegRecord::voice(VoicePart part) const { return voiceAt(voiceGroup(part) + kVoiceTriple); }
+int RegRecord::voice(VoicePart part) const {
+    return voiceAt(voiceGroup(part) + kVoiceTriple);
+}
 void RegRecord::setVoice(VoicePart part, int key) {
     setVoiceAt(voiceGroup(part) + kVoiceTriple, key);
 }
@@ -274,41 +335,81 @@ int RegRecord::octave(VoicePart part) const {
 void RegRecord::setOctave(VoicePart part, int octave) {
     setByte(voiceGroup(part) + kVoiceOctave, octave);
 }
-int RegRecord::volume(VoicePart part) const { return byte(voiceGroup(part) + kVoiceVolume); }
+int RegRecord::volume(VoicePart part) const {
+    return byte(voiceGroup(part) + kVoiceVolume);
+}
 void RegRecord::setVolume(VoicePart part, int volume) {
     setByte(voiceGroup(part) + kVoiceVolume, volume);
 }
 
-bool RegRecord::hold() const { return byte(kHold) != 0; }
-void RegRecord::setHold(bool on) { setByte(kHold, on ? kSwitchOn : 0); }
-int RegRecord::upperOctave() const { return signedByte(byte(kUpperOctave)); }
-void RegRecord::setUpperOctave(int octave) { setByte(kUpperOctave, octave); }
-bool RegRecord::vocalHarmony() const { return byte(kVocalHarmony) == kSwitchOn; }
-void RegRecord::setVocalHarmony(bool on) { setByte(kVocalHarmony, on ? kSwitchOn : 0); }
+bool RegRecord::hold() const {
+    return byte(kHold) != 0;
+}
+void RegRecord::setHold(bool on) {
+    setByte(kHold, on ? kSwitchOn : 0);
+}
+int RegRecord::upperOctave() const {
+    return signedByte(byte(kUpperOctave));
+}
+void RegRecord::setUpperOctave(int octave) {
+    setByte(kUpperOctave, octave);
+}
+bool RegRecord::vocalHarmony() const {
+    return byte(kVocalHarmony) == kSwitchOn;
+}
+void RegRecord::setVocalHarmony(bool on) {
+    setByte(kVocalHarmony, on ? kSwitchOn : 0);
+}
 
-bool RegRecord::songPlayer() const { return byte(kSongPlayer) == 1; }
-void RegRecord::setSongPlayer(bool on) { setByte(kSongPlayer, on ? 1 : 0); }
-std::string RegRecord::songPath() const { return fieldText(bytes_.data() + kSongPath, SongPathSize); }
+bool RegRecord::songPlayer() const {
+    return byte(kSongPlayer) == 1;
+}
+void RegRecord::setSongPlayer(bool on) {
+    setByte(kSongPlayer, on ? 1 : 0);
+}
+std::string RegRecord::songPath() const {
+    return fieldText(bytes_.data() + kSongPath, SongPathSize);
+}
 void RegRecord::setSongPath(std::string_view path) {
     setFieldText(bytes_.data() + kSongPath, SongPathSize, path);
 }
-int RegRecord::songVolume() const { return byte(kSongVolume); }
-void RegRecord::setSongVolume(int volume) { setByte(kSongVolume, volume); }
+int RegRecord::songVolume() const {
+    return byte(kSongVolume);
+}
+void RegRecord::setSongVolume(int volume) {
+    setByte(kSongVolume, volume);
+}
 
-int RegRecord::transposeMaster() const { return signedByte(byte(kTransposeMaster)); }
-int RegRecord::transposeSong() const { return signedByte(byte(kTransposeSong)); }
-int RegRecord::transposeKeyboard() const { return signedByte(byte(kTransposeKeyboard)); }
-void RegRecord::setTransposeMaster(int semitones) { setByte(kTransposeMaster, semitones); }
-void RegRecord::setTransposeSong(int semitones) { setByte(kTransposeSong, semitones); }
-void RegRecord::setTransposeKeyboard(int semitones) { setByte(kTransposeKeyboard, semitones); }
+int RegRecord::transposeMaster() const {
+    return signedByte(byte(kTransposeMaster));
+}
+int RegRecord::transposeSong() const {
+    return signedByte(byte(kTransposeSong));
+}
+int RegRecord::transposeKeyboard() const {
+    return signedByte(byte(kTransposeKeyboard));
+}
+void RegRecord::setTransposeMaster(int semitones) {
+    setByte(kTransposeMaster, semitones);
+}
+void RegRecord::setTransposeSong(int semitones) {
+    setByte(kTransposeSong, semitones);
+}
+void RegRecord::setTransposeKeyboard(int semitones) {
+    setByte(kTransposeKeyboard, semitones);
+}
 
-int RegRecord::tempo() const { return (byte(kTempo) << 8) | byte(kTempo + 1); }
+int RegRecord::tempo() const {
+    return (byte(kTempo) << 8) | byte(kTempo + 1);
+}
 void RegRecord::setTempo(int bpm) {
     setByte(kTempo, (bpm >> 8) & 0xFF);
     setByte(kTempo + 1, bpm & 0xFF);
 }
 
-bool RegRecord::volumePedalIndividual() const { return (byte(kVolumePedal) & 0x01) != 0; }
+bool RegRecord::volumePedalIndividual() const {
+    return (byte(kVolumePedal) & 0x01) != 0;
+}
 void RegRecord::setVolumePedalIndividual(bool individual) {
     setByte(kVolumePedal, (byte(kVolumePedal) & 0xFE) | (individual ? 1 : 0));
 }
@@ -317,11 +418,16 @@ bool RegRecord::volumePedalPart(PedalPart part) const {
 }
 void RegRecord::setVolumePedalPart(PedalPart part, bool on) {
     const int mask = 1 << static_cast<int>(part);
-    setByte(kVolumePedalParts, on ? byte(kVolumePedalParts) | mask : byte(kVolumePedalParts) & ~mask);
+    setByte(kVolumePedalParts,
+            on ? byte(kVolumePedalParts) | mask : byte(kVolumePedalParts) & ~mask);
 }
-int RegRecord::volumePedalParts() const { return byte(kVolumePedalParts); }
+int RegRecord::volumePedalParts() const {
+    return byte(kVolumePedalParts);
+}
 
-int RegRecord::footswitchCode(int footswitch) const { return byte(footswitchGroup(footswitch)); }
+int RegRecord::footswitchCode(int footswitch) const {
+    return byte(footswitchGroup(footswitch));
+}
 int RegRecord::footswitchPosition(int footswitch) const {
     return positionOfCode(kFootswitchList, byte(footswitchGroup(footswitch)));
 }
@@ -357,8 +463,12 @@ void RegRecord::setFootswitchKey(int footswitch, int note) {
     setByte(footswitchGroup(footswitch) + kFsKey, note);
 }
 
-bool RegRecord::stopAccomp() const { return byte(kStopAccomp) == kStopAccompOn; }
-void RegRecord::setStopAccomp(bool on) { setByte(kStopAccomp, on ? kStopAccompOn : kStopAccompOff); }
+bool RegRecord::stopAccomp() const {
+    return byte(kStopAccomp) == kStopAccompOn;
+}
+void RegRecord::setStopAccomp(bool on) {
+    setByte(kStopAccomp, on ? kStopAccompOn : kStopAccompOff);
+}
 
 void RegRecord::normalise() {
     const int left = byte(kSplitLeft);
@@ -371,8 +481,8 @@ void RegRecord::normalise() {
 }
 
 int RegRecord::volumeLimit() const {
-    int highest = std::max({accVolume(), songVolume(), volume(VoicePart::R1),
-                            volume(VoicePart::R2), volume(VoicePart::R3), volume(VoicePart::Left)});
+    int highest = std::max({accVolume(), songVolume(), volume(VoicePart::R1), volume(VoicePart::R2),
+                            volume(VoicePart::R3), volume(VoicePart::Left)});
     for (int p = 0; p < kAccPartCount; ++p)
         highest = std::max(highest, partVolume(static_cast<AccPart>(p)));
     return highest > 127 ? 255 : 127;

@@ -40,7 +40,7 @@ public:
     static constexpr size_t ParamSize = 454;
     static constexpr size_t SongPathSize = 82;
     static constexpr int NoVoice = -1;
-    static constexpr int StyleCount = 495;     // style indexes 0..494
+    static constexpr int StyleCount = 495;      // style indexes 0..494
     static constexpr int FirstFlashStyle = 125; // 0..124 preset styles
     static constexpr int FirstDiskStyle = 245;  // 125..244 flash styles, 245..494 disk styles
     static constexpr const char* EmptyTitle = "<Empty>";

@@ -6,7 +6,9 @@ using namespace tombrel;
 
 namespace {
 
-RegRecord defaultRecord() { return RegRecord::empty(); }
+RegRecord defaultRecord() {
+    return RegRecord::empty();
+}
 
 } // namespace
 
@@ -136,9 +138,9 @@ TEST(RegRecord, CodeTablesAndFootswitchBits) {
 }
 
 TEST(RegRecord, NoteNames) {
-    const std::pair<int, const char*> cases[] = {
-        {0, "C-"}, {11, "B-"}, {12, "C"}, {23, "B"}, {24, "C0"},
-        {54, "F#2"}, {60, "C3"}, {120, "C8"}, {127, "G8"}, {58, "Bb2"}};
+    const std::pair<int, const char*> cases[] = {{0, "C-"},   {11, "B-"},  {12, "C"},  {23, "B"},
+                                                 {24, "C0"},  {54, "F#2"}, {60, "C3"}, {120, "C8"},
+                                                 {127, "G8"}, {58, "Bb2"}};
     for (const auto& [note, name] : cases)
         EXPECT_EQ(noteName(note), name) << note;
 }
