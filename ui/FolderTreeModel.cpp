@@ -69,8 +69,13 @@ QString joinedPath(const QString& folder, const QString& name) {
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
+// Names sort as a file manager shows them: "Disk 2" before "Disk 10", without regard to case.
+// The C locale compares plain code points, so it gets an English collation instead.
 QCollator nameCollator() {
-    QCollator collator;
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    QCollator collator(locale);
     collator.setNumericMode(true);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     return collator;
