@@ -123,6 +123,19 @@ inline constexpr Message FileNameLabel{"Filename:", "Dateiname:"};
 inline constexpr Message OpenButton{"Open", "Öffnen"};
 inline constexpr Message SaveButton{"Save", "Speichern"};
 
+inline constexpr Message SettingsCaption{"Settings", "Einstellungen"};
+inline constexpr Message UseBackupStructure{"Use Yamaha backup structure", "Yamaha Backup-Struktur verwenden"};
+inline constexpr Message NoNetworkAccess{"No network access", "Kein Netzwerkzugriff"};
+inline constexpr Message HideDuplicateBankTitles{"Hide duplicate bank titles", "Gleiche Banktitel unterdrücken"};
+inline constexpr Message HideEmptyEntries{"Hide \"<empty>\" entries if possible", "Leere Einträge unterdrücken"};
+inline constexpr Message SongPathMapping{"Song path mapping", "Zuordnung der Laufwerke/Pfade"};
+inline constexpr Message KeyboardPathHeading{"Keyboard path", "Keyboard Bezeich."};
+inline constexpr Message PcPathHeading{"PC path", "PC Bezeichnung"};
+inline constexpr Message SelectPlayer{"Select Midi file player", "Midi-Player auswählen"};
+// File dialog filter names; the patterns are the platform's.
+inline constexpr Message ProgramFilesFilter{"Program files", "Program files"};
+inline constexpr Message AllFilesFilter{"All files", "All files"};
+
 // Folder tree context menu.
 inline constexpr Message OpenInFileManager{"Open in File Manager", "Im Dateimanager öffnen"};
 inline constexpr Message NewFolder{"New Folder", "Neuer Ordner"};

@@ -41,8 +41,9 @@ FolderTree::FolderTree(QWidget* parent) : QTreeView(parent), model_(new FolderTr
     setSelectionMode(QAbstractItemView::SingleSelection);
     // Folders are renamed only right after "New Folder", never by a stray click.
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Long names scroll sideways instead of being cut; short ones still select the whole row.
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    header()->setStretchLastSection(false);
+    header()->setStretchLastSection(true);
 
     connect(this, &QTreeView::expanded, model_,
             [this](const QModelIndex& index) { model_->setExpanded(index, true); });
@@ -131,7 +132,7 @@ bool FolderTree::selectFolderPath(const QString& path) {
     }
     setUpdatesEnabled(true);
     if (index.isValid())
-        scrollTo(index);
+        scrollTo(index, QAbstractItemView::PositionAtCenter);
     return index.isValid();
 }
 

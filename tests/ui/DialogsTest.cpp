@@ -2,10 +2,14 @@
 #include "ui/DialogButtons.h"
 #include "ui/KeyboardStorageDevicesDialog.h"
 #include "ui/SelectKeyboardTypeDialog.h"
+#include "ui/SettingsDialog.h"
 #include "ui/Text1252Validator.h"
 #include "ui/TitleEditDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -259,6 +263,128 @@ private Q_SLOTS:
         edit.show();
         typeText(&edit, typed);
         QCOMPARE(edit.text(), shown);
+    }
+
+    void settingsShowAndReturnTheValues() {
+        SettingsDialog::Values values;
+        values.backupStructure = false;
+        values.noNetworkAccess = true;
+        values.hideEmptyEntries = true;
+        values.keyboardPaths = {"FDDRV:", "ATA00:", "", "", "SCS01:"};
+        values.pcPaths = {"A:", "/home/m\xC3\xBCller/Songs", "", "", ""};
+        values.playerPaths = {"/usr/bin/timidity", "", ""};
+        SettingsDialog dialog(values, true, Language::English);
+        QVERIFY(dialog.values() == values);
+        QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("1127"))->text(),
+                 QStringLiteral("/home/m\u00fcller/Songs"));
+        QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("1175"))->text(),
+                 QStringLiteral("/usr/bin/timidity"));
+    }
+
+    void settingsFilterBoxesOnlyInExtendedMode_data() {
+        QTest::addColumn<bool>("extended");
+        QTest::newRow("normal") << false;
+        QTest::newRow("extended") << true;
+    }
+
+    void settingsFilterBoxesOnlyInExtendedMode() {
+        QFETCH(bool, extended);
+        SettingsDialog::Values values;
+        values.hideDuplicateBankTitles = true;
+        SettingsDialog dialog(values, extended, Language::English);
+        dialog.show();
+        for (const char* id : {"1043", "1044"})
+            QCOMPARE(dialog.findChild<QCheckBox*>(QLatin1String(id))->isVisible(), extended);
+        QVERIFY(dialog.findChild<QCheckBox*>(QStringLiteral("1079"))->isVisible());
+        // Hidden boxes hand their values back untouched.
+        QVERIFY(dialog.values().hideDuplicateBankTitles);
+    }
+
+    void settingsMappingFields() {
+        SettingsDialog dialog({}, false, Language::English);
+        dialog.show();
+        QLineEdit* keyboard = dialog.findChild<QLineEdit*>(QStringLiteral("1126"));
+        QLineEdit* pc = dialog.findChild<QLineEdit*>(QStringLiteral("1127"));
+        typeText(keyboard, QStringLiteral("ata00:"));
+        typeText(pc, QStringLiteral("e:"));
+        QCOMPARE(dialog.values().keyboardPaths[1], std::string("ATA00:"));
+#ifdef Q_OS_WIN
+        QCOMPARE(dialog.values().pcPaths[1], std::string("E:"));
+#else
+        // Folder names differ by case here, so the PC side keeps what was typed.
+        QCOMPARE(dialog.values().pcPaths[1], std::string("e:"));
+#endif
+    }
+
+    void settingsPlayerChoice() {
+        SettingsDialog::Values values;
+        values.playerPaths = {"old1", "old2", "old3"};
+        SettingsDialog dialog(values, false, Language::English);
+        QStringList asked;
+        QString answer = QStringLiteral("/opt/player/bin/play");
+        dialog.setPlayerChooser([&](const QString& current) {
+            asked << current;
+            return answer;
+        });
+        dialog.show();
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("1135")), Qt::LeftButton);
+        answer.clear(); // cancelled
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("1136")), Qt::LeftButton);
+        QCOMPARE(asked, (QStringList{"old2", "old3"}));
+        const SettingsDialog::Values after = dialog.values();
+        QCOMPARE(after.playerPaths[0], std::string("old1"));
+        QCOMPARE(QString::fromStdString(after.playerPaths[1]),
+                 QDir::toNativeSeparators(QStringLiteral("/opt/player/bin/play")));
+        QCOMPARE(after.playerPaths[2], std::string("old3"));
+        QVERIFY(dialog.isVisible()); // the "..." buttons never close the dialog
+    }
+
+    void settingsCaptions_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>(
+            "texts"); // caption, 1079, 1174, 1043, 1044, 1143, 1144, 1145, 2
+        QTest::newRow("en") << int(Language::English)
+                            << QStringList{"Settings",
+                                           "Use Yamaha backup structure",
+                                           "No network access",
+                                           "Hide duplicate bank titles",
+                                           "Hide \"<empty>\" entries if possible",
+                                           "Song path mapping",
+                                           "Keyboard path",
+                                           "PC path",
+                                           "Cancel"};
+        QTest::newRow("de") << int(Language::German)
+                            << QStringList{"Einstellungen",
+                                           "Yamaha Backup-Struktur verwenden",
+                                           "Kein Netzwerkzugriff",
+                                           "Gleiche Banktitel unterdr\u00fccken",
+                                           "Leere Eintr\u00e4ge unterdr\u00fccken",
+                                           "Zuordnung der Laufwerke/Pfade",
+                                           "Keyboard Bezeich.",
+                                           "PC Bezeichnung",
+                                           "Abbrechen"};
+    }
+
+    void settingsCaptions() {
+        QFETCH(int, language);
+        QFETCH(QStringList, texts);
+        SettingsDialog dialog({}, true, Language(language));
+        QCOMPARE(dialog.windowTitle(), texts[0]);
+        QCOMPARE(dialog.findChild<QCheckBox*>(QStringLiteral("1079"))->text(), texts[1]);
+        QCOMPARE(dialog.findChild<QCheckBox*>(QStringLiteral("1174"))->text(), texts[2]);
+        QCOMPARE(dialog.findChild<QCheckBox*>(QStringLiteral("1043"))->text(), texts[3]);
+        QCOMPARE(dialog.findChild<QCheckBox*>(QStringLiteral("1044"))->text(), texts[4]);
+        QCOMPARE(dialog.findChild<QGroupBox*>(QStringLiteral("1143"))->title(), texts[5]);
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("1144"))->text(), texts[6]);
+        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("1145"))->text(), texts[7]);
+        QCOMPARE(dialogButton(&dialog, 2)->text(), texts[8]);
+        // These stay English in both languages.
+        QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("1123"))->text(),
+                 QStringLiteral("Info"));
+        const QStringList labels = labelTexts(&dialog);
+        for (const char* text :
+             {"Player 1:", "Player 2:", "Player 3:", "(e.g.   ATA00:    <->   E:)"})
+            QVERIFY2(labels.contains(QLatin1String(text)), text);
     }
 };
 
