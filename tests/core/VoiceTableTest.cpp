@@ -191,7 +191,7 @@ TEST(VoiceTable, CustomAndXgRunsFollowTheirNumbering) {
         EXPECT_EQ(VoiceTable::keyOfRow(row), key(63, 0, n - 1));
     }
     for (int row = 400; row < VoiceTable::RowCount; ++row) {
-        char number[16];
+        char number[32];
         std::snprintf(number, sizeof number, "XG%03d - ", row - 399);
         const VoiceRow& voice = kVoiceRows[row];
         EXPECT_TRUE(startsWith(voice.name, number)) << "row " << row << ": " << voice.name;
