@@ -144,34 +144,40 @@ struct ImageSizer {
     void text(uint8_t, std::string_view text) { size += 1 + text.size() + 1; }
 };
 
-// Fills a buffer of a fixed size; never writes past its end, and remembers when it would have.
+// Appends records to an image whose exact size was reserved; never grows it past that size, and
+// remembers when it would have.
 struct ImageFiller {
-    uint8_t* out;
-    size_t capacity;
-    size_t pos = kHeaderSize;
+    std::vector<uint8_t>& image;
+    size_t limit;
     bool overflow = false;
 
-    bool reserve(size_t n) {
-        if (overflow || capacity - pos < n) {
+    bool room(size_t n) {
+        if (overflow || limit - image.size() < n)
             overflow = true;
-            return false;
-        }
-        return true;
+        return !overflow;
+    }
+    void put(const void* data, size_t n) {
+        const auto* bytes = static_cast<const uint8_t*>(data);
+        image.insert(image.end(), bytes, bytes + n);
+    }
+    void header() {
+        if (!room(kHeaderSize))
+            return;
+        put(kArchiveMagic.data(), kArchiveMagic.size());
+        image.push_back(0);
     }
     void registration(const RegRecord& record) {
-        if (!reserve(1 + RegRecord::Size))
+        if (!room(1 + RegRecord::Size))
             return;
-        out[pos++] = kTagRegistration;
-        record.copyTo(out + pos);
-        pos += RegRecord::Size;
+        image.push_back(kTagRegistration);
+        put(record.data(), RegRecord::Size);
     }
     void text(uint8_t tag, std::string_view text) {
-        if (!reserve(1 + text.size() + 1))
+        if (!room(1 + text.size() + 1))
             return;
-        out[pos++] = tag;
-        std::memcpy(out + pos, text.data(), text.size());
-        pos += text.size();
-        out[pos++] = 0;
+        image.push_back(tag);
+        put(text.data(), text.size());
+        image.push_back(0);
     }
 };
 
@@ -212,14 +218,14 @@ std::vector<uint8_t> buildArchiveImage(const ArchiveList& list) {
     ImageSizer sizer;
     emitRecords(list, sizer);
 
-    std::vector<uint8_t> image(sizer.size);
-    std::memcpy(image.data(), kArchiveMagic.data(), kArchiveMagic.size());
-    image[kArchiveMagic.size()] = 0;
-    ImageFiller filler{image.data(), image.size()};
+    std::vector<uint8_t> image;
+    image.reserve(sizer.size);
+    ImageFiller filler{image, sizer.size};
+    filler.header();
     emitRecords(list, filler);
     // An image always holds at least the header, so an empty one tells the caller that the two
     // passes disagreed.
-    if (filler.overflow || filler.pos != image.size())
+    if (filler.overflow || image.size() != sizer.size)
         return {};
     return image;
 }
