@@ -6,7 +6,9 @@
 #include "core/Text1252.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -16,6 +18,9 @@ namespace {
 
 const std::string kEmpty;
 
+// Bytes read first from a style file; its name almost always lies within them.
+constexpr size_t kStyleFileHeadSize = 4096;
+
 std::string threeDigits(int value) {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%03d", value);
@@ -24,6 +29,49 @@ std::string threeDigits(int value) {
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// The name inside a style file of 48 to 200000 bytes. The head of the file is read first; the
+// rest only when the name lies beyond it. A failing read sets `readError`.
+std::optional<std::string> styleNameInFile(const std::string& path,
+                                           std::optional<UserMessage>& readError) {
+    std::error_code ec;
+    const uint64_t size = std::filesystem::file_size(toFsPath(path), ec);
+    if (ec || size < kMinStyleFileSize || size > kMaxStyleFileSize)
+        return std::nullopt;
+    std::FILE* f = std::fopen(fromFsPath(toFsPath(path)).c_str(), "rb");
+    if (!f)
+        return std::nullopt;
+    struct Closer {
+        std::FILE* f;
+        ~Closer() { std::fclose(f); }
+    } closer{f};
+
+    std::vector<uint8_t> bytes(static_cast<size_t>(std::min<uint64_t>(size, kStyleFileHeadSize)));
+    size_t have = 0;
+    const auto readUpTo = [&](size_t wanted) {
+        bytes.resize(wanted);
+        errno = 0;
+        have += std::fread(bytes.data() + have, 1, wanted - have, f);
+        if (std::ferror(f)) {
+            UserMessage error;
+            error.message = &msg::UnknownFileError;
+            error.platformError = errno != 0 ? std::string(std::strerror(errno)) : std::string();
+            error.argument = path;
+            readError = std::move(error);
+        }
+        // A file that is shorter than it was a moment ago gives no name either.
+        return have == wanted;
+    };
+    if (!readUpTo(bytes.size()))
+        return std::nullopt;
+    MidiStyleNameHead head = midiStyleNameFromHead(bytes, size);
+    if (head.needsMore) {
+        if (!readUpTo(static_cast<size_t>(size)))
+            return std::nullopt;
+        return midiStyleName(bytes);
+    }
+    return head.name;
 }
 
 } // namespace
@@ -60,26 +108,13 @@ std::string cleanDiskStyleName(std::string_view name) {
 DiskStyleNameRead readDiskStyleName(const std::string& folder, const DiskStyleFile& file) {
     DiskStyleNameRead out;
     const std::string path = joinPath(folder, file.fileName);
-    std::error_code ec;
-    const uint64_t size = std::filesystem::file_size(toFsPath(path), ec);
-    if (!ec && size >= kMinStyleFileSize && size <= kMaxStyleFileSize) {
-        const FileReadResult read = readWholeFile(path, size);
-        if (read.status == FileReadResult::Status::Ok) {
-            const std::optional<std::string> name = midiStyleName(read.bytes);
-            if (name && !name->empty()) {
-                out.name = cleanDiskStyleName(*name);
-                out.fromFile = true;
-                return out;
-            }
-        } else if (read.status == FileReadResult::Status::ReadFailed) {
-            UserMessage error;
-            error.message = &msg::UnknownFileError;
-            error.platformError = read.platformError;
-            error.argument = path;
-            out.readError = std::move(error);
-        }
+    if (std::optional<std::string> name = styleNameInFile(path, out.readError);
+        name && !name->empty()) {
+        out.name = cleanDiskStyleName(*name);
+        out.fromFile = true;
+    } else {
+        out.name = cleanDiskStyleName(file.upperName);
     }
-    out.name = cleanDiskStyleName(file.upperName);
     return out;
 }
 

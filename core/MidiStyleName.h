@@ -21,4 +21,14 @@ inline constexpr size_t kMidiStyleNameMaxLength = 32;
 // event. Never reads outside `bytes`.
 std::optional<std::string> midiStyleName(std::span<const uint8_t> bytes);
 
+// The same walk over the first bytes of a file of `fileSize` bytes. When the answer depends on
+// bytes beyond `head`, `needsMore` is set and the caller walks the whole file instead; otherwise
+// the answer is the one the whole file gives. The name almost always sits in the first hundred
+// bytes, so a folder scan reads little more than the files' heads.
+struct MidiStyleNameHead {
+    std::optional<std::string> name;
+    bool needsMore = false;
+};
+MidiStyleNameHead midiStyleNameFromHead(std::span<const uint8_t> head, uint64_t fileSize);
+
 } // namespace tombrel

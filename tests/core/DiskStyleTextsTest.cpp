@@ -149,6 +149,17 @@ TEST_F(DiskStyleFolder, FileNameStandsInWhenTheFileHasNoName) {
     EXPECT_EQ(s.texts[std::size(expected)], text(static_cast<int>(std::size(expected)), ""));
 }
 
+TEST_F(DiskStyleFolder, NameDeepInTheFile) {
+    Bytes notes;
+    for (int i = 0; i < 2000; ++i)
+        notes = notes + Bytes{0x00, 0x90, 0x3C, 0x64, 0x10, 0x3C, 0x00};
+    add("a.sty", midiFile(notes + trackName("Deep")));
+    add("b.sty", midiFile(notes + trackName("Cut Off"), notes.size() + 4));
+    const DiskStyleScan s = scan();
+    EXPECT_EQ(s.texts[0], "DiskStyle <001> - Deep");
+    EXPECT_EQ(s.texts[1], "DiskStyle <002> - B.STY");
+}
+
 TEST_F(DiskStyleFolder, HiddenFileIsNotCounted) {
     add("a.sty", styleFile("A"));
     add(".b.sty", styleFile("Hidden"));

@@ -147,3 +147,51 @@ TEST(MidiStyleName, RealFiles) {
         EXPECT_EQ(midiStyleName(read.bytes), c.name) << c.file;
     }
 }
+
+// Reading a file's head first must never change the answer: every head either gives the whole
+// file's answer or asks for more, and the whole file never asks for more.
+TEST(MidiStyleName, HeadGivesTheWholeFilesAnswerOrAsksForMore) {
+    const Bytes notes = Bytes{0x00, 0x90, 0x3C, 0x64, 0x10, 0x3C, 0x00};
+    Bytes manyNotes;
+    for (int i = 0; i < 40; ++i)
+        manyNotes = manyNotes + notes;
+    const Bytes name = trackName("Deep");
+    std::vector<Bytes> files = {
+        midiFile(manyNotes + name),
+        midiFile(manyNotes + name, 1000),                 // track longer than the file
+        midiFile(manyNotes + name, manyNotes.size() + 3), // name cut by the track end
+        midiFile(manyNotes + Bytes{0x00, 0xF1}),          // unknown event
+        midiFile(manyNotes + Bytes{0x00, 0xF0} + vlq(300) + Bytes(300, 1) + name),
+        midiFile(manyNotes),                     // no name at all
+        midiFile(Bytes{0x00, 0xFF, 0x03, 0x8F}), // length runs off the end
+        textBytes("MThd") + Bytes(30, 0),
+    };
+    for (const char* real : {"styles/DiscoLatin1.sty", "midi/TheEntertainer.mid",
+                             "midi/MIDIBadTrackLength.mid", "midi/Sandstorm.mid"}) {
+        const FileReadResult read = readWholeFile(std::string(TOMBREL_REALDATA_DIR "/") + real);
+        ASSERT_EQ(read.status, FileReadResult::Status::Ok) << real;
+        Bytes bytes = read.bytes;
+        if (bytes.size() > 3000)
+            bytes.resize(3000);
+        files.push_back(bytes);
+    }
+    for (size_t f = 0; f < files.size(); ++f) {
+        const Bytes& file = files[f];
+        const std::optional<std::string> whole = midiStyleName(file);
+        for (size_t n = 0; n <= file.size(); ++n) {
+            const MidiStyleNameHead head =
+                midiStyleNameFromHead(std::span(file.data(), n), file.size());
+            if (n == file.size()) {
+                EXPECT_FALSE(head.needsMore) << "file " << f;
+            }
+            if (!head.needsMore) {
+                ASSERT_EQ(head.name, whole) << "file " << f << ", head of " << n;
+            }
+        }
+    }
+    // A name early in a long file needs only the head.
+    const Bytes early = midiFile(name + manyNotes);
+    const MidiStyleNameHead head = midiStyleNameFromHead(std::span(early.data(), 40), early.size());
+    EXPECT_FALSE(head.needsMore);
+    EXPECT_EQ(head.name, "Deep");
+}
