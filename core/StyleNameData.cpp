@@ -1,6 +1,6 @@
-// The keyboard's 125 preset styles and the 120 flash styles it ships with. The texts are kept
-// exactly as the program has always stored them, doubled ampersands included, because style
-// locations files written earlier compare against them.
+// The keyboard's 125 preset styles and the 120 flash styles it ships with. The texts stay exactly
+// as they are stored here, doubled ampersands included: controls that take "&" for a shortcut
+// mark show "&&" as one ampersand, and protocols and searches use the same bytes.
 
 #include "core/StyleNameTable.h"
 
