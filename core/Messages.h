@@ -68,6 +68,32 @@ inline constexpr Message UnknownFileError{
     "An unknown error occurred while accessing %1.", "An unknown error occurred while accessing %1."};
 
 // ---- Names: voices, styles, song paths, style locations ----------------------------------------
+inline constexpr Message ErrorCreatingVoiceTable{
+    "Error creating voice definition table!", "Fehler beim Anlegen der Voice-Definitionen Tabelle!"};
+// Choosing and playing a registration's song.
+inline constexpr Message SelectMidiFile{"Select Midi file", "Midi-Datei auswählen"};
+inline constexpr Message MidiFileFilter{"Midi files (*.mid)|*.mid||", "Midi files (*.mid)|*.mid||"};
+inline constexpr Message MidiFileNotFound{"Midi file not found!", "Midi-Datei nicht gefunden!"};
+inline constexpr Message PlayOutOfResources{
+    "Out of memory or no more free resources!",
+    "Das Betriebssystem hat keinen freien Speicher oder keine Resourcen mehr!"};
+inline constexpr Message PlayFileNotFound{"File not found!", "Datei nicht gefunden!"};
+inline constexpr Message PlayPathNotFound{"Path not found!", "Verzeichnis nicht gefunden!"};
+inline constexpr Message PlayAccessDenied{"Access denied!", "Zugriff auf die Datei verweigert!"};
+inline constexpr Message PlayOutOfMemory{"Out of memory!", "Nicht genügend freier Speicher!"};
+inline constexpr Message PlayBadFormat{"Bad file format!", "Die Programmdatei ist beschädigt!"};
+inline constexpr Message PlayShareViolation{"Share violation!", "Zugriffsverletzung aufgetreten!"};
+inline constexpr Message PlayAssociationInvalid{
+    "Association invalid!", "Die Dateizuordnung ist unvollständig oder ungültig!"};
+inline constexpr Message PlayDdeTimeout{"DDE time out!", "DDE-Transaktion Time-Out!"};
+inline constexpr Message PlayDdeFailed{"DDE failed!", "DDE-Transaktion fehlgeschlagen!"};
+inline constexpr Message PlayDdeBusy{
+    "DDE busy!",
+    "DDE-Transaktion konnte nicht fertiggestellt werden (andere DDE-Transaktionen sind aktiv)!"};
+inline constexpr Message PlayNoAssociation{
+    "No association for '.mid' files!", "Keine Anwendung für '.mid'-Dateien zugeordnet!"};
+inline constexpr Message PlayDllNotFound{"Dll not found!", "Dll nicht gefunden!"};
+inline constexpr Message PlayUnknownError{"Unknown error!", "Unbekannter Fehler!"};
 
 // Flash style names.
 inline constexpr Message ErrorOpeningFlashStyleBackup{
