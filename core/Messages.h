@@ -154,6 +154,18 @@ inline constexpr Message SaveListButton{"Save List", "Liste speichern"};
 // ---- List operations, search, Multi Change, Edit Entry -----------------------------------------
 
 // ---- Protocol files ----------------------------------------------------------------------------
+inline constexpr Message ErrorCreatingProtocolFile{
+    "Error creating protocol file!", "Fehler beim Erstellen der Protokolldatei!"};
+inline constexpr Message ChooseProtocolType{"Choose Protocol Type", "Protokolltyp auswählen"};
+inline constexpr Message PleaseChooseProtocolType{
+    "Please choose a protocol type:", "Bitte wählen Sie den Typ des Protokolls:"};
+inline constexpr Message ProtocolBlankFormatted{"blank formatted", "Formatiert (mit Leerzeichen)"};
+inline constexpr Message ProtocolSeparatedByTabs{"separated by tabs", "Felder mit <TAB> getrennt"};
+inline constexpr Message CreateBlankProtocolTitle{
+    "Create Blank Formatted Protocol File", "Protokolldatei (mit Leerzeichen formatiert) speichern"};
+inline constexpr Message CreateTabProtocolTitle{
+    "Create Tab Formatted Protocol File", "Protokolldatei (mit <Tab> formatiert) speichern"};
+inline constexpr Message ProtocolFileFilter{"Protocol file (*.txt)|*.txt||", "Protocol file (*.txt)|*.txt||"};
 
 // ---- Main window, settings, dialogs ------------------------------------------------------------
 
