@@ -123,6 +123,21 @@ TEST(RegBackupFile, EmptyListIsWrittenAsNoNameBanksWithTheKnownChecksum) {
     }
 }
 
+TEST(RegBackupFile, ChecksumWrapsAroundAndIgnoresHeaderAndChecksumField) {
+    struct Case {
+        uint8_t fill;
+        uint32_t sum;
+    };
+    // 60416 words: all 0xFFFFFFFF sum to -60416 modulo 2^32.
+    const Case cases[] = {{0x00, 0}, {0xFF, 0xFFFF1400u}, {0x01, 60416u * 0x01010101u}};
+    for (const Case& c : cases) {
+        std::vector<uint8_t> image(kRegBackupSize, c.fill);
+        for (size_t i = 0; i < 24; ++i)
+            image[i] = 0xA5;
+        EXPECT_EQ(computeRegChecksum(image.data()), c.sum) << int(c.fill);
+    }
+}
+
 TEST(RegBackupFile, ModelOtherThanProGetsThePsr9000Header) {
     const std::vector<uint8_t> image = buildRegBackupImage({}, KeyboardModel::None);
     EXPECT_EQ(std::memcmp(image.data(), kHeader9000, 24), 0);
