@@ -161,8 +161,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("folder");
         // The set on disk is Show.B07; a typed name finds it whatever the case.
-        QTest::newRow("disk number of an existing set") << "Show [Disk-07]" << "Show.B07";
-        QTest::newRow("disk number of a new set") << "Tour [Disk-03]" << "Tour.b03";
+        QTest::newRow("disk number of an existing set") << "Show [Disk-07]"
+                                                        << "Show.B07";
+        QTest::newRow("disk number of a new set") << "Tour [Disk-03]"
+                                                  << "Tour.b03";
         QTest::newRow("plain name") << "Live"
                                     << "Live.buf";
         QTest::newRow("name with extension") << "Live.buf"
