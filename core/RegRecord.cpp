@@ -183,6 +183,12 @@ std::string RegRecord::title() const {
     return fieldText(bytes_.data() + kTitle, TitleSize);
 }
 
+std::string_view RegRecord::rawTitle() const {
+    const char* field = reinterpret_cast<const char*>(bytes_.data() + kTitle);
+    const void* nul = std::memchr(field, 0, TitleSize);
+    return std::string_view(field, nul ? static_cast<const char*>(nul) - field : TitleSize);
+}
+
 void RegRecord::setTitle(std::string_view title) {
     setFieldText(bytes_.data() + kTitle, TitleSize, title);
 }

@@ -63,6 +63,8 @@ public:
     // Title: up to the first NUL, trailing white space removed. Setting copies at most 16 bytes.
     std::string title() const;
     void setTitle(std::string_view title);
+    // The title field's bytes up to the first NUL (all 16 when there is none), not trimmed.
+    std::string_view rawTitle() const;
     // True when the title bytes up to the first NUL are exactly "<Empty>" and the parameter block
     // is the default block.
     bool isEmpty() const;
