@@ -2,6 +2,9 @@
 
 #include "RegListTestData.h"
 #include "ScriptedInteraction.h"
+#include "TempFolder.h"
+
+#include "core/ArchiveFile.h"
 
 #include <gtest/gtest.h>
 
@@ -292,4 +295,215 @@ TEST_F(ArchiveSideTest, SaveChangesQuestion) {
     side.newArchive();
     EXPECT_TRUE(side.askSaveArchiveChanges()); // not modified: no question
     EXPECT_TRUE(ui.events().empty());
+}
+
+namespace {
+
+using Kind = ScriptedInteraction::Kind;
+
+// An archive side working on files in a temporary folder.
+class ArchiveFilesTest : public ArchiveSideTest {
+protected:
+    // Writes a small archive: Pop with a bank title line and two registrations, and an empty
+    // category.
+    std::string makeArchive(const std::string& name) {
+        ArchiveEntry pop = ArchiveEntry::category("Pop");
+        pop.hiddenChildren = {RegEntry::bankLine("Ballads"), namedLine("Slow"), namedLine("Fast")};
+        const std::string path = dir.file(name);
+        EXPECT_FALSE(writeArchiveFile(path, {pop, ArchiveEntry::category("Empty")}));
+        return path;
+    }
+    void useRecent(std::vector<std::string> paths) {
+        Settings settings;
+        for (size_t i = 0; i < paths.size(); ++i)
+            settings.lastOpenArch[i] = paths[i];
+        side.loadSettings(settings);
+    }
+    std::vector<std::string> recent() const { return side.recentArchives().used(); }
+
+    TempFolder dir;
+};
+
+} // namespace
+
+TEST_F(ArchiveFilesTest, OpenReadsTheFileCollapsed) {
+    const std::string path = makeArchive("a.yra");
+    ui.fileChosen(path);
+    side.openArchive();
+    ASSERT_TRUE(side.isOpen());
+    EXPECT_FALSE(side.isUntitled());
+    EXPECT_FALSE(side.isModified());
+    EXPECT_EQ(side.currentPath(), path);
+    EXPECT_EQ(shown(side), (Lines{"#Pop", "#Empty"}));
+    EXPECT_FALSE(side.list()[0].expanded);
+    EXPECT_TRUE(side.list()[1].expanded); // nothing to hide
+    EXPECT_EQ(side.countText(), "2");
+    EXPECT_EQ(side.lastCategoryIndex(), 1);
+    EXPECT_EQ(recent(), (Lines{path}));
+    EXPECT_EQ(side.recentArchiveComboSelection(), 0);
+
+    ASSERT_EQ(ui.events().size(), 1u);
+    const FileDialogRequest& f = ui.events()[0].file;
+    EXPECT_EQ(ui.events()[0].kind, Kind::OpenFile);
+    EXPECT_EQ(f.caption, &msg::OpenArchiveCaption);
+    EXPECT_EQ(std::string(f.caption->de), "Yamaha Registration Archiv öffnen ");
+    EXPECT_EQ(f.defaultExtension, "yra");
+    EXPECT_FALSE(f.overwritePrompt);
+    EXPECT_EQ(ui.busyDepth(), 0);
+    EXPECT_GE(ui.busyScopes(), 1);
+}
+
+TEST_F(ArchiveFilesTest, FailedReadLeavesItClosedAndOffTheRecentList) {
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> bytes; // nothing: the file does not exist
+        const Message* first;
+    };
+    const std::string magic = "QZ9000REGARCHIVE";
+    std::vector<uint8_t> header(magic.begin(), magic.end());
+    header.push_back(0);
+    std::vector<uint8_t> badTag = header;
+    badTag.insert(badTag.end(), {0x02, 'C', 0x00, 0x04});
+    std::vector<uint8_t> badMagic = header;
+    badMagic[16] = 'x';
+    const Case cases[] = {
+        {"missing", {}, &msg::ErrorOpeningFile},
+        {"unknown tag", badTag, &msg::InvalidArchiveData},
+        {"not an archive", badMagic, &msg::NotAnArchive},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string good = makeArchive("good.yra");
+        const std::string bad = dir.file(std::string(c.name) + ".yra");
+        if (!c.bytes.empty())
+            TempFolder::write(bad, c.bytes);
+        useRecent({bad, good});
+        side.readArchive(good);
+        ui.clearEvents();
+        side.selectRecentArchive(1); // the bad one, now second
+        EXPECT_FALSE(side.isOpen());
+        EXPECT_TRUE(side.list().empty());
+        EXPECT_EQ(side.currentPath(), "");
+        EXPECT_EQ(side.countText(), "");
+        EXPECT_EQ(recent(), (Lines{good}));
+        ASSERT_FALSE(ui.messageIds().empty());
+        EXPECT_EQ(ui.messageIds()[0], c.first);
+    }
+}
+
+TEST_F(ArchiveFilesTest, RecentListOrderOnSaving) {
+    const std::string a = makeArchive("a.yra");
+    const std::string b = makeArchive("b.yra");
+    useRecent({a, b});
+    side.readArchive(b);
+    EXPECT_EQ(recent(), (Lines{b, a}));
+    side.readArchive(a);
+    EXPECT_EQ(recent(), (Lines{a, b}));
+
+    side.setModified();
+    side.saveArchive(); // same name: order unchanged
+    EXPECT_FALSE(side.isModified());
+    EXPECT_EQ(recent(), (Lines{a, b}));
+
+    const std::string c = dir.file("c.yra");
+    ui.fileChosen(c);
+    side.saveArchiveAs(); // new name: to the front
+    EXPECT_EQ(side.currentPath(), c);
+    EXPECT_EQ(recent(), (Lines{c, a, b}));
+    EXPECT_TRUE(TempFolder::exists(c));
+    EXPECT_EQ(TempFolder::read(c), TempFolder::read(a));
+    EXPECT_EQ(ui.events().back().file.caption, &msg::SaveArchiveCaption);
+    EXPECT_EQ(ui.events().back().file.initialPath, a);
+    EXPECT_TRUE(ui.events().back().file.overwritePrompt);
+
+    ui.fileChosen(b);
+    side.saveArchiveAs(); // an older name: to the front as well
+    EXPECT_EQ(recent(), (Lines{b, c, a}));
+    Settings stored;
+    side.storeSettings(stored);
+    EXPECT_EQ(stored.lastOpenArch[0], b);
+    EXPECT_EQ(stored.lastOpenArch[3], "");
+}
+
+TEST_F(ArchiveFilesTest, SavingKeepsTheDisplayAndWritesCollapsedAndExpandedAlike) {
+    const std::string a = makeArchive("a.yra");
+    side.readArchive(a);
+    const std::vector<uint8_t> original = TempFolder::read(a);
+    side.expandCategory(0);
+    side.setModified();
+    side.saveArchive();
+    EXPECT_EQ(TempFolder::read(a), original);
+    EXPECT_TRUE(side.list()[0].expanded);
+    EXPECT_EQ(shown(side), (Lines{"#Pop", "[Ballads]", "Slow", "Fast", "#Empty"}));
+}
+
+TEST_F(ArchiveFilesTest, ChoosingTheOpenArchiveDoesNothing) {
+    const std::string a = makeArchive("a.yra");
+    const std::string b = makeArchive("b.yra");
+    useRecent({a, b});
+    side.readArchive(a);
+    side.expandCategory(0);
+    ui.clearEvents();
+    side.selectRecentArchive(0);
+    EXPECT_TRUE(side.list()[0].expanded); // not read again
+    EXPECT_TRUE(ui.events().empty());
+
+    // Another archive while this one is modified: the question comes first.
+    side.setModified();
+    ui.answer(Answer::Cancel);
+    side.selectRecentArchive(1);
+    EXPECT_EQ(side.currentPath(), a);
+    ui.answer(Answer::No);
+    side.selectRecentArchive(1);
+    EXPECT_EQ(side.currentPath(), b);
+    EXPECT_FALSE(side.isModified());
+    side.selectRecentArchive(5); // no such entry
+    side.selectRecentArchive(-1);
+    EXPECT_EQ(side.currentPath(), b);
+    EXPECT_TRUE(ui.scriptUsedUp());
+}
+
+TEST_F(ArchiveFilesTest, SaveChangesYesSavesATitledArchive) {
+    const std::string a = makeArchive("a.yra");
+    side.readArchive(a);
+    side.newCategory(2, "Added");
+    ui.answer(Answer::Yes);
+    side.closeArchive();
+    EXPECT_FALSE(side.isOpen());
+    side.readArchive(a);
+    EXPECT_EQ(shown(side), (Lines{"#Pop", "#Empty", "#Added"}));
+}
+
+TEST_F(ArchiveFilesTest, StartUpReopensTheMostRecentArchive) {
+    const std::string a = makeArchive("a.yra");
+    useRecent({a});
+    side.reopenMostRecentArchive();
+    EXPECT_TRUE(side.isOpen());
+    EXPECT_EQ(side.currentPath(), a);
+
+    ScriptedInteraction quiet;
+    ArchiveSide fresh(quiet);
+    fresh.reopenMostRecentArchive(); // no recent archive
+    EXPECT_FALSE(fresh.isOpen());
+    EXPECT_TRUE(quiet.events().empty());
+
+    useRecent({dir.file("gone.yra")});
+    side.closeArchive();
+    side.reopenMostRecentArchive();
+    EXPECT_FALSE(side.isOpen());
+    EXPECT_TRUE(recent().empty());
+}
+
+TEST_F(ArchiveFilesTest, FailedWriteKeepsTheFlags) {
+    side.newArchive();
+    side.newCategory(0, "Only");
+    const std::string target = dir.file("missing-folder/x.yra");
+    ui.fileChosen(target);
+    side.saveArchiveAs();
+    EXPECT_TRUE(side.isUntitled());
+    EXPECT_TRUE(side.isModified());
+    EXPECT_EQ(side.currentPath(), target); // the path was taken over before writing
+    EXPECT_TRUE(recent().empty());
+    ASSERT_FALSE(ui.messageIds().empty());
+    EXPECT_EQ(ui.messageIds().back(), &msg::ErrorSavingArchive);
 }
