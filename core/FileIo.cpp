@@ -101,10 +101,30 @@ void AtomicFileWriter::fail() {
 
 bool AtomicFileWriter::open() {
     std::error_code ec;
-    if (fs::is_directory(toFsPath(target_), ec)) {
+    // Saving through a symbolic link updates the file it points to and keeps the link.
+    if (fs::is_symlink(fs::symlink_status(toFsPath(target_), ec))) {
+        const fs::path real = fs::canonical(toFsPath(target_), ec);
+        if (!ec)
+            target_ = fromFsPath(real);
+    }
+    const fs::file_status status = fs::status(toFsPath(target_), ec);
+    if (fs::is_directory(status)) {
         errno = EISDIR;
         fail();
         return false;
+    }
+    keepPermissions_.reset();
+    if (fs::is_regular_file(status)) {
+        // A file that may not be written stays as it is, although the folder would let us
+        // replace it.
+        errno = 0;
+        std::FILE* probe = std::fopen(target_.c_str(), "r+b");
+        if (!probe) {
+            fail();
+            return false;
+        }
+        std::fclose(probe);
+        keepPermissions_ = status.permissions();
     }
     temp_ = temporaryNameFor(target_);
     errno = 0;
@@ -146,6 +166,11 @@ bool AtomicFileWriter::commit() {
         return false;
     }
     std::error_code ec;
+    if (keepPermissions_) {
+        // The new file takes the place of the old one with the same access rights.
+        std::error_code permEc;
+        fs::permissions(toFsPath(temp_), *keepPermissions_, fs::perm_options::replace, permEc);
+    }
     fs::rename(toFsPath(temp_), toFsPath(target_), ec);
     if (ec) {
         failed_ = true;

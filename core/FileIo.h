@@ -33,7 +33,8 @@ FileReadResult readWholeFile(const std::string& path,
 
 // Writes a file through a temporary file beside it. Usage: open(), write() any number of times,
 // commit(). Destroying a writer that was not committed removes the temporary file and leaves the
-// target untouched.
+// target untouched. A replaced file keeps its permission bits; a file that may not be opened for
+// writing is refused; a symbolic link is written through, not replaced.
 class AtomicFileWriter {
 public:
     explicit AtomicFileWriter(std::string targetPath);
@@ -57,6 +58,7 @@ private:
 
     std::string target_;
     std::string temp_;
+    std::optional<std::filesystem::perms> keepPermissions_; // of the file being replaced
     std::FILE* file_ = nullptr;
     bool failed_ = false;
     std::string error_;

@@ -195,6 +195,24 @@ inline constexpr Message SaveArchiveCaption{
     "Save Yamaha Registration Archive", "Yamaha Registration Archiv speichern"};
 
 // ---- List operations, search, Multi Change, Edit Entry -----------------------------------------
+// The platform's checks of a typed number or text, shown before anything is stored.
+inline constexpr Message EnterIntegerBetween{
+    "Please enter an integer between %d and %d.",
+    "Bitte geben Sie eine ganze Zahl zwischen %d und %d ein."};
+inline constexpr Message EnterNoMoreCharacters{
+    "Please enter no more than %d characters.", "Bitte geben Sie nicht mehr als %d Zeichen ein."};
+inline constexpr Message TitleMustNotBeEmpty{
+    "The title must not be empty!", "Der Titel darf nicht leer sein!"};
+inline constexpr Message NoRegsSelected{
+    "No reg(s) selected!", "Keine Einträge zur Mehrfachbearbeitung ausgewählt!"};
+// Captions of the two registration editors; their other captions are English in both languages.
+inline constexpr Message EditEntryWindowTitle{"Edit Entry", "Eintrag bearbeiten"};
+inline constexpr Message EditEntryTitleLabel{"Title:", "Titel:"};
+inline constexpr Message EditEntryActiveLabel{"Active:", "Aktiv:"};
+inline constexpr Message EditEntryPreviousButton{"&Previous", "Zurück"};
+inline constexpr Message EditEntryNextButton{"&Next", "Weiter"};
+inline constexpr Message RegEditorCancelButton{"&Cancel", "Abbrechen"};
+inline constexpr Message MultiChangeWindowTitle{"Multi Change", "Mehrfach Änderung"};
 
 // ---- Protocol files ----------------------------------------------------------------------------
 inline constexpr Message ErrorCreatingProtocolFile{
