@@ -90,6 +90,9 @@ public:
     void saveArchiveAs();
     void closeArchive();
     void selectRecentArchive(int index);
+    // Opens the archive at `path` (a file handed to the program) after the save-changes prompt.
+    // Nothing happens when `path` is the archive already open. False when nothing was read.
+    bool openArchiveFile(const std::string& path);
     // At start-up: reads the most recent archive, if there is one.
     void reopenMostRecentArchive();
 

@@ -139,6 +139,12 @@ void ArchiveSide::selectRecentArchive(int index) {
     readArchive(path);
 }
 
+bool ArchiveSide::openArchiveFile(const std::string& path) {
+    if (path.empty() || (open_ && path == path_) || !askSaveArchiveChanges())
+        return false;
+    return readArchive(path);
+}
+
 void ArchiveSide::reopenMostRecentArchive() {
     if (!recent_[0].empty())
         readArchive(recent_[0]);

@@ -151,4 +151,11 @@ void RegistrationSide::selectRecentRegistration(int index) {
     readRegBackup();
 }
 
+bool RegistrationSide::openRegBackupFile(const std::string& path) {
+    if (path.empty() || (open_ && path == path_) || !confirmDiscardRegChanges())
+        return false;
+    path_ = path;
+    return readRegBackup();
+}
+
 } // namespace tombrel

@@ -64,6 +64,8 @@ public:
     // The keyboard name beside the list; empty after Close and while a read fails.
     const std::string& keyboardNameText() const { return keyboardNameText_; }
     const std::string& lastBackupFolder() const { return lastBackupFolder_; }
+    // Other backup-set dialogs (the FlashStyle backup's) move the folder the next one starts in.
+    void setLastBackupFolder(std::string folder) { lastBackupFolder_ = std::move(folder); }
     const RecentList& recentRegistrations() const { return recent_; }
 
     // The list; lines().size() + 1 lines are shown (the last, empty one is the insertion point
@@ -96,6 +98,10 @@ public:
     void saveRegBackupAs();
     void closeRegBackup();
     void selectRecentRegistration(int index);
+    // Opens the file at `path` (a file handed to the program): after the save-changes prompt, as
+    // if it had been chosen in the Open dialog. Nothing happens when `path` is the file already
+    // open. False when nothing was read.
+    bool openRegBackupFile(const std::string& path);
 
     // Loads the file at the current path, replacing the side's content; false when it failed
     // (the side is then closed and the path leaves the recent list).
