@@ -1,9 +1,13 @@
 #include "app/SettingsStore.h"
 
+#include "core/Settings.h"
+#include "core/Text1252.h"
+
 #include <QSettings>
 #include <QString>
 
 #include <cstdio>
+#include <type_traits>
 
 namespace tombrel {
 
@@ -83,6 +87,49 @@ void SettingsStore::setStringList(std::string_view prefix, const std::vector<std
         const size_t at = static_cast<size_t>(i - 1);
         setString(numberedName(prefix, i, digits), at < values.size() ? values[at] : "");
     }
+}
+
+namespace {
+
+// The keyboard side of the song path mapping is single-byte text, as the keyboard writes it; the
+// store holds it as the characters it stands for.
+bool isKeyboardPath(const Settings& settings, const std::string& value) {
+    for (const std::string& path : settings.keyboardPath) {
+        if (&path == &value)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+Settings SettingsStore::readSettings(bool extendedMode) const {
+    Settings settings;
+    visitStoredSettings(settings, extendedMode, [&](std::string_view name, auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, bool>) {
+            value = intValue(name, value ? 1 : 0) != 0;
+        } else if constexpr (std::is_same_v<T, int>) {
+            value = intValue(name, value);
+        } else {
+            const bool singleByte = isKeyboardPath(settings, value);
+            const std::string stored = stringValue(name, singleByte ? utf8From1252(value) : value);
+            value = singleByte ? utf8To1252(stored) : stored;
+        }
+    });
+    return settings;
+}
+
+void SettingsStore::writeSettings(const Settings& settings, bool extendedMode) {
+    visitStoredSettings(settings, extendedMode, [&](std::string_view name, const auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, bool>)
+            setInt(name, value ? 1 : 0);
+        else if constexpr (std::is_same_v<T, int>)
+            setInt(name, value);
+        else
+            setString(name, isKeyboardPath(settings, value) ? utf8From1252(value) : value);
+    });
 }
 
 bool SettingsStore::sync() {

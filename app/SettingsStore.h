@@ -18,6 +18,8 @@ class QString;
 
 namespace tombrel {
 
+struct Settings;
+
 class SettingsStore {
 public:
     // The user's own store.
@@ -46,6 +48,14 @@ public:
     // nothing of an earlier, longer list survives.
     void setStringList(std::string_view prefix, const std::vector<std::string>& values, int count,
                        int digits);
+
+    // Every value of the program but the language, read once at start: a missing or unreadable
+    // value reads as its default. Without the extended mode the two list filter values are not
+    // read (they stay off).
+    Settings readSettings(bool extendedMode) const;
+    // Writes every value but the language, once when the program is left. Without the extended
+    // mode the two list filter values are left as they are stored.
+    void writeSettings(const Settings& settings, bool extendedMode);
 
     // Writes pending changes; false when the store could not be written.
     bool sync();

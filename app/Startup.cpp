@@ -2,10 +2,14 @@
 
 #include "app/SettingsStore.h"
 #include "app/SingleInstance.h"
+#include "core/DiskStyleTexts.h"
+#include "core/Settings.h"
+#include "core/StyleNameTable.h"
 #include "ui/ChooseLanguageDialog.h"
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QWidget>
 
@@ -18,8 +22,11 @@ constexpr auto kLanguage = "Language";
 // File arguments are resolved here, because the running copy has another working directory.
 QStringList absoluteFileArguments(const QStringList& arguments) {
     QStringList files;
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        files << QFileInfo(arguments[i]).absoluteFilePath();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        // Options Qt did not take are not files.
+        if (!arguments[i].startsWith(QLatin1Char('-')))
+            files << QFileInfo(arguments[i]).absoluteFilePath();
+    }
     return files;
 }
 
@@ -61,20 +68,37 @@ int runApplication(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Harvolt"));
     QApplication::setApplicationName(QStringLiteral("Tombrel"));
+    const QString startDirectory = QDir::currentPath();
+    const QStringList files = absoluteFileArguments(QApplication::arguments());
 
     SingleInstance instance;
-    if (instance.handOverToRunning(absoluteFileArguments(QApplication::arguments())))
+    if (instance.handOverToRunning(files))
         return 0;
     // Without the name the program still runs; later starts then simply run as well.
     instance.listen();
 
     SettingsStore store;
     const bool extendedMode = extendedModeFromEnvironment();
-    const Language lang = startLanguage(store, [] { return chooseLanguage(nullptr); });
+    MainWindow::Setup setup;
+    setup.lang = startLanguage(store, [] { return chooseLanguage(nullptr); });
+    setup.extendedMode = extendedMode;
+    setup.settings = store.readSettings(extendedMode);
+    setup.startDirectory = startDirectory;
 
-    MainWindow window(lang, extendedMode);
+    // The style names live as long as the program.
+    StyleNameTable styleNames;
+    DiskStyleTexts diskStyles;
+    MainWindow window(setup, styleNames, diskStyles);
+    window.hooks().storeSettings = [&store, extendedMode](const Settings& settings) {
+        store.writeSettings(settings, extendedMode);
+        store.sync();
+    };
     QObject::connect(&instance, &SingleInstance::startRequested, &window,
-                     [&window](const QStringList&) { bringToFront(&window); });
+                     [&window](const QStringList& handed) {
+                         bringToFront(&window);
+                         window.openFiles(handed);
+                     });
+    window.start(files);
     window.show();
     window.exec();
     return 0;

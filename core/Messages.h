@@ -239,6 +239,46 @@ inline constexpr Message MainWindowTitle{
     "Tombrel  -  Registration Editor for Yamaha PSR-9000 / 9000pro"};
 inline constexpr Message Exit{"Exit", "Ende"};
 
+// Main window captions; a caption without a German text stays English in both languages.
+inline constexpr Message FlashStylesNames{"Flash Styles Names", "Titel der Flash Styles"};
+inline constexpr Message FlashFactory{"Factory", "Factory"};
+inline constexpr Message FlashDefault{"Default", "Default"};
+inline constexpr Message FlashIndividual{"Individual:", "Individual:"};
+inline constexpr Message DiskStylesNames{"Disk Styles Names", "Titel der Disk Styles"};
+inline constexpr Message DiskNumber{"Number", "Number"};
+inline constexpr Message DiskFolder{"Folder:", "Folder:"};
+inline constexpr Message RegistrationPane{"Registration", "Registration"};
+inline constexpr Message ArchivePane{"Archive", "Archiv"};
+inline constexpr Message NewButton{"New", "Neu"};
+inline constexpr Message SaveAsButton{"Save As", "Speich.unt."};
+inline constexpr Message CloseButton{"Close", "Schließen"};
+inline constexpr Message NewBankButton{"New Bank", "Neue Bank"};
+inline constexpr Message NewEntryButton{"New Entry", "Neuer Eintrag"};
+inline constexpr Message EditEntryButton{"Edit Entry", "Eintrag bearb."};
+inline constexpr Message CopyToArchiveButton{"Copy >>", "Kopieren >>"};
+inline constexpr Message MoveToArchiveButton{"Move >>", "Verschieb. >>"};
+inline constexpr Message CopyToRegistrationsButton{"<< Copy", "<< Kopieren"};
+inline constexpr Message MoveToRegistrationsButton{"<< Move", "<< Verschieb."};
+inline constexpr Message DeleteButton{"Delete", "Löschen"};
+inline constexpr Message UpButton{"Up", "Nach oben"};
+inline constexpr Message DownButton{"Down", "Nach unten"};
+inline constexpr Message MultiChangeButton{"Multi Change", "Mehrf. Änd."};
+inline constexpr Message SearchButton{"Search", "Suchen"};
+inline constexpr Message ProtocolButton{"Protocol", "Protokoll"};
+inline constexpr Message UpdateStylesButton{"Update Styles", "Styles aktual."};
+inline constexpr Message NewCategoryButton{"New Category", "Neue Kateg."};
+inline constexpr Message EditCategoryButton{"Edit Category", "Kateg. bearb."};
+inline constexpr Message SortCategoryButton{"Sort Category", "Kateg. sort."};
+inline constexpr Message SettingsButton{"Settings", "Einstellungen"};
+inline constexpr Message SaveStyleLocationsButton{"Save Sty. Loc.", "Sty.Pos.speich."};
+inline constexpr Message HelpButton{"Help", "Hilfe"};
+inline constexpr Message VersionText{"Version %1", "Version %1"};
+// Help: the document is looked for in the start folder, beside the program and in the sources.
+inline constexpr Message HelpNotFound{
+    "The help document %1 was not found.", "Das Hilfedokument %1 wurde nicht gefunden."};
+inline constexpr Message HelpCannotBeOpened{
+    "The help document %1 could not be opened.", "Das Hilfedokument %1 konnte nicht geöffnet werden."};
+
 // Choose Language: shown before a language exists, so every text carries both languages.
 inline constexpr Message ChooseLanguageCaption{"Choose Language", "Choose Language"};
 inline constexpr Message ChooseLanguagePrompt{

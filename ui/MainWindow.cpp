@@ -1,34 +1,491 @@
 #include "ui/MainWindow.h"
 
+#include "core/DocumentKind.h"
+#include "core/Interaction.h"
+#include "ui/ArchiveListModel.h"
+#include "ui/CommandStatesStandIn.h"
+#include "ui/DiskStyleFolderDialog.h"
+#include "ui/GuiInteraction.h"
+#include "ui/HelpDocument.h"
+#include "ui/PaneListView.h"
+#include "ui/RegListModel.h"
+#include "ui/TitleEditDialog.h"
 #include "ui/UiText.h"
 
-#include <QHBoxLayout>
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
 
 namespace tombrel {
 
-MainWindow::MainWindow(Language lang, bool extendedMode, QWidget* parent)
-    : QDialog(parent), lang_(lang), extendedMode_(extendedMode) {
-    setWindowTitle(uiText(msg::MainWindowTitle, lang));
-    setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint);
+namespace {
 
-    auto* version = new QLabel(QStringLiteral("Version " TOMBREL_VERSION), this);
-    auto* exitButton = new QPushButton(uiText(msg::Exit, lang), this);
-    setControlId(exitButton, 1);
-    // Enter in the window must not leave the program.
-    exitButton->setAutoDefault(false);
-    connect(exitButton, &QPushButton::clicked, this, &QDialog::accept);
+// Commands whose core rules and dialogs are part of the program; every other button stays
+// disabled until its command arrives.
+const std::set<int> kWiredCommands = {
+    1001, 1002, 1003, 1009, 1004, // registration files
+    1005, 1006, 1007, 1036, 1008, // archive files
+    1032, 1035, 1052,             // categories
+    1,    1042, 1049,             // Exit, Settings, Help
+    1010, 1011,                   // the lists
+};
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(version);
-    top->addStretch();
-    top->addWidget(exitButton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addStretch();
-    resize(900, 600);
+// Buttons that are enabled whatever the panes hold (when their command is part of the program).
+const int kAlwaysEnabled[] = {1001, 1002, 1005, 1006, 1, 1042, 1046, 1049};
+
+std::unique_ptr<Interaction> ownInteraction(Interaction* given, QWidget* parent, Language lang) {
+    if (given)
+        return nullptr;
+    return std::make_unique<GuiInteraction>(parent, lang);
+}
+
+} // namespace
+
+MainWindow::MainWindow(const Setup& setup, StyleNameTable& styleNames, DiskStyleTexts& diskStyles,
+                       Interaction* ui, QWidget* parent)
+    : QDialog(parent), lang_(setup.lang), extendedMode_(setup.extendedMode),
+      startDirectory_(setup.startDirectory.isEmpty() ? QDir::currentPath() : setup.startDirectory),
+      helpFolders_(setup.helpFolders), settings_(setup.settings),
+      ownUi_(ownInteraction(ui, this, setup.lang)), ui_(ui ? *ui : *ownUi_),
+      styleNames_(styleNames), diskStyles_(diskStyles), reg_(ui_), arch_(ui_),
+      styles_(styleNames, diskStyles, ui_), wiredCommands_(kWiredCommands) {
+    if (helpFolders_.isEmpty())
+        helpFolders_ = defaultHelpFolders(startDirectory_);
+    setWindowTitle(uiText(msg::MainWindowTitle, lang_));
+    setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+    setSizeGripEnabled(true);
+
+    buildControls();
+    connectCommands();
+    installShortcuts();
+
+    // Settings: both panes, the style name modes and the window's place.
+    reg_.loadSettings(settings_, extendedMode_);
+    arch_.loadSettings(settings_);
+    styles_.loadSettings(settings_);
+    resize(1180, 740);
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(960, 600)));
+    if (settings_.leftPos != -1 && settings_.topPos != -1) {
+        // A place on no screen any more (a monitor was unplugged) is left to the desktop.
+        const QPoint place(settings_.leftPos, settings_.topPos);
+        if (QGuiApplication::screenAt(place + QPoint(40, 10)))
+            move(place);
+    }
+
+    hooks_.categoryName = [this](const std::string& current) {
+        return tombrel::editCategory(this, lang_, current);
+    };
+    hooks_.settingsDialog = [this](const SettingsDialog::Values& values, bool extended) {
+        SettingsDialog dialog(values, extended, lang_, this);
+        return dialog.exec() == QDialog::Accepted ? std::optional(dialog.values()) : std::nullopt;
+    };
+    hooks_.diskStyleFolder = [this](const std::string& current) -> std::optional<std::string> {
+        DiskStyleFolderDialog dialog(lang_, fromUtf8(current), this);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.folderPath().toStdString();
+    };
+    hooks_.openDocument = [](const QString& path) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    };
+    hooks_.storeSettings = [](const Settings&) {
+    };
+
+    refreshRegPane();
+    refreshArchivePane();
+    refreshStyleNameControls();
+    updateCommandStates();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::setHooks(Hooks hooks) {
+    hooks_ = std::move(hooks);
+}
+
+QWidget* MainWindow::control(int id) const {
+    return findChild<QWidget*>(QString::number(id));
+}
+
+void MainWindow::connectCommands() {
+    const auto on = [this](int id, auto handler) {
+        connect(static_cast<QPushButton*>(control(id)), &QPushButton::clicked, this, handler);
+    };
+    on(1001, [this] { runRegFileCommand([this] { reg_.newRegBackup(); }); });
+    on(1002, [this] { runRegFileCommand([this] { reg_.openRegBackup(); }); });
+    on(1003, [this] { runRegFileCommand([this] { reg_.saveRegBackup(); }); });
+    on(1009, [this] { runRegFileCommand([this] { reg_.saveRegBackupAs(); }); });
+    on(1004, [this] { runRegFileCommand([this] { reg_.closeRegBackup(); }); });
+    connect(regRecent_, &QComboBox::activated, this, [this](int index) {
+        runRegFileCommand([this, index] { reg_.selectRecentRegistration(index); });
+    });
+
+    on(1005, [this] { runArchiveFileCommand([this] { arch_.newArchive(); }); });
+    on(1006, [this] { runArchiveFileCommand([this] { arch_.openArchive(); }); });
+    on(1007, [this] { runArchiveFileCommand([this] { arch_.saveArchive(); }); });
+    on(1036, [this] { runArchiveFileCommand([this] { arch_.saveArchiveAs(); }); });
+    on(1008, [this] { runArchiveFileCommand([this] { arch_.closeArchive(); }); });
+    connect(archRecent_, &QComboBox::activated, this, [this](int index) {
+        runArchiveFileCommand([this, index] { arch_.selectRecentArchive(index); });
+    });
+
+    on(1032, [this] { newCategory(); });
+    on(1035, [this] { editCategory(); });
+    on(1052, [this] { sortCategory(); });
+
+    on(1, [this] { leave(); });
+    on(1042, [this] { editSettings(); });
+    on(1049, [this] { showHelp(); });
+
+    connect(flashFactory_, &QRadioButton::clicked, this, [this] { chooseFlashFactory(); });
+    connect(flashDefault_, &QRadioButton::clicked, this, [this] { chooseFlashDefault(); });
+    connect(flashIndividual_, &QRadioButton::clicked, this, [this] { chooseFlashIndividual(); });
+    connect(diskNumber_, &QRadioButton::clicked, this, [this] { chooseDiskNumber(); });
+    connect(diskFolder_, &QRadioButton::clicked, this, [this] { chooseDiskFolder(); });
+
+    connect(regList_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { updateCommandStates(); });
+    connect(archList_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { updateCommandStates(); });
+    // A reset model gets a new selection model only when the view's model is replaced, which
+    // never happens here; the connections above hold for the whole run.
+    connect(regList_, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { regListDoubleClicked(index.row()); });
+    connect(archList_, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { archiveListDoubleClicked(index.row()); });
+    connect(archList_, &PaneListView::toggleRequested, this,
+            [this](int row) { toggleCategory(row); });
+
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (!now)
+            return;
+        if (regPane_->isAncestorOf(now))
+            lastFocusedPane_ = Pane::Registration;
+        else if (archPane_->isAncestorOf(now))
+            lastFocusedPane_ = Pane::Archive;
+    });
+}
+
+// ---- Showing the state -------------------------------------------------------------------------
+
+void MainWindow::fillRecentCombo(QComboBox* combo, const std::vector<std::string>& items,
+                                 int selected, bool paths) {
+    const QSignalBlocker block(combo);
+    combo->clear();
+    for (const std::string& item : items) {
+        combo->addItem(fromUtf8(item));
+        if (paths)
+            combo->setItemData(combo->count() - 1, fromUtf8(item), Qt::ToolTipRole);
+    }
+    combo->setCurrentIndex(selected);
+}
+
+void MainWindow::refreshRegPane() {
+    fillRecentCombo(regRecent_, reg_.recentRegComboItems(), reg_.recentRegComboSelection(), true);
+    keyboardName_->setText(fromUtf8(reg_.keyboardNameText()));
+    regCount_->setText(fromUtf8(reg_.countText()));
+}
+
+void MainWindow::refreshArchivePane() {
+    fillRecentCombo(archRecent_, arch_.recentArchiveComboItems(),
+                    arch_.recentArchiveComboSelection(), true);
+    archCount_->setText(fromUtf8(arch_.countText()));
+}
+
+void MainWindow::updateCommandStates() {
+    standin::PaneState registration{reg_.isOpen(), reg_.isUntitled(), selectionOf(*regList_)};
+    standin::PaneState archive{arch_.isOpen(), arch_.isUntitled(), selectionOf(*archList_)};
+    allowed_ = standin::commandStates(registration, reg_.lines(), archive, arch_.list());
+    for (int id : kAlwaysEnabled)
+        allowed_[id] = true;
+    for (const auto& [id, enabled] : allowed_) {
+        if (QWidget* widget = control(id))
+            widget->setEnabled(enabled && wiredCommands_.count(id) != 0);
+    }
+}
+
+bool MainWindow::commandAllowed(int id) const {
+    const auto it = allowed_.find(id);
+    return it != allowed_.end() && it->second;
+}
+
+// ---- Commands ----------------------------------------------------------------------------------
+
+MainWindow::PaneSnapshot MainWindow::regSnapshot() const {
+    return {reg_.isOpen(), reg_.isUntitled(), reg_.currentPath(), reg_.lines().data()};
+}
+
+MainWindow::PaneSnapshot MainWindow::archiveSnapshot() const {
+    return {arch_.isOpen(), arch_.isUntitled(), arch_.currentPath(), arch_.list().data()};
+}
+
+void MainWindow::runRegFileCommand(const std::function<void()>& command) {
+    const PaneSnapshot before = regSnapshot();
+    const ViewSelection selection = selectionOf(*regList_);
+    command();
+    regModel_->reload();
+    if (reg_.isOpen())
+        showSelection(*regList_, regSnapshot() == before ? selection : ViewSelection::single(0));
+    afterCommand(Pane::Registration);
+}
+
+void MainWindow::runArchiveFileCommand(const std::function<void()>& command) {
+    const PaneSnapshot before = archiveSnapshot();
+    const ViewSelection selection = selectionOf(*archList_);
+    command();
+    archModel_->reload();
+    if (arch_.isOpen())
+        showSelection(*archList_,
+                      archiveSnapshot() == before ? selection : ViewSelection::single(0));
+    afterCommand(Pane::Archive);
+}
+
+void MainWindow::afterCommand(Pane pane) {
+    refreshRegPane();
+    refreshArchivePane();
+    updateCommandStates();
+    PaneListView* list = pane == Pane::Registration ? regList_ : archList_;
+    if (list->isEnabled())
+        list->setFocus();
+}
+
+void MainWindow::newCategory() {
+    const std::optional<int> selected = selectionOf(*archList_).only();
+    if (!arch_.isOpen() || !selected)
+        return;
+    const std::optional<std::string> name = hooks_.categoryName(std::string());
+    if (!name)
+        return;
+    if (const std::optional<int> row = arch_.newCategory(*selected, *name)) {
+        archModel_->reload();
+        showSelection(*archList_, ViewSelection::single(*row));
+    }
+    afterCommand(Pane::Archive);
+}
+
+void MainWindow::editCategory() {
+    const int size = static_cast<int>(arch_.list().size());
+    const std::optional<int> row = selectionOf(*archList_).onlyReal(size);
+    if (!arch_.isOpen() || !row || !arch_.list()[static_cast<size_t>(*row)].isCategory)
+        return;
+    const std::optional<std::string> name =
+        hooks_.categoryName(arch_.list()[static_cast<size_t>(*row)].categoryName);
+    if (name && arch_.editCategory(*row, *name))
+        archModel_->rowsChanged(*row, *row);
+    afterCommand(Pane::Archive);
+}
+
+void MainWindow::sortCategory() {
+    const int size = static_cast<int>(arch_.list().size());
+    const std::optional<int> row = selectionOf(*archList_).onlyReal(size);
+    if (!arch_.isOpen() || !row)
+        return;
+    if (arch_.sortCategory(*row)) {
+        archModel_->reload();
+        showSelection(*archList_, ViewSelection::single(*row));
+    }
+    afterCommand(Pane::Archive);
+}
+
+void MainWindow::toggleCategory(int row) {
+    if (!arch_.isOpen())
+        return;
+    // The model reports the rows that come and go, so the view keeps the selection in place.
+    if (archModel_->toggleCategory(row))
+        updateCommandStates();
+}
+
+void MainWindow::regListDoubleClicked(int row) {
+    const ViewSelection selection = selectionOf(*regList_);
+    if (selection.onlyReal(static_cast<int>(reg_.lines().size())) != row)
+        return;
+    // Edit Entry, when that command is part of the program.
+    if (QWidget* edit = control(1033); edit && edit->isEnabled())
+        static_cast<QPushButton*>(edit)->click();
+}
+
+void MainWindow::archiveListDoubleClicked(int row) {
+    const int size = static_cast<int>(arch_.list().size());
+    if (selectionOf(*archList_).onlyReal(size) != row)
+        return;
+    const int id = arch_.list()[static_cast<size_t>(row)].isCategory ? 1035 : 1034;
+    if (QWidget* button = control(id); button && button->isEnabled())
+        static_cast<QPushButton*>(button)->click();
+}
+
+void MainWindow::editSettings() {
+    const RegSideOptions& options = reg_.options();
+    SettingsDialog::Values before;
+    before.backupStructure = options.backupStructure;
+    before.noNetworkAccess = options.noNetworkAccess;
+    before.hideDuplicateBankTitles = options.filters.hideDuplicateBankTitles;
+    before.hideEmptyEntries = options.filters.hideEmptyEntries;
+    before.keyboardPaths = settings_.keyboardPath;
+    before.pcPaths = settings_.pcPath;
+    before.playerPaths = settings_.playerPath;
+
+    const std::optional<SettingsDialog::Values> after =
+        hooks_.settingsDialog(before, extendedMode_);
+    if (!after || *after == before) {
+        updateCommandStates();
+        return;
+    }
+    RegSideOptions changed = options;
+    changed.backupStructure = after->backupStructure;
+    changed.noNetworkAccess = after->noNetworkAccess;
+    if (extendedMode_) {
+        changed.filters.hideDuplicateBankTitles = after->hideDuplicateBankTitles;
+        changed.filters.hideEmptyEntries = after->hideEmptyEntries;
+    }
+    settings_.keyboardPath = after->keyboardPaths;
+    settings_.pcPath = after->pcPaths;
+    settings_.playerPath = after->playerPaths;
+
+    // Switching a filter rebuilds an open list, which then starts at its first line again.
+    const bool rebuilt = reg_.isOpen() && !(changed.filters == options.filters);
+    reg_.setOptions(changed);
+    if (rebuilt) {
+        regModel_->reload();
+        showSelection(*regList_, ViewSelection::single(0));
+    }
+    refreshRegPane();
+    refreshStyleNameControls();
+    updateCommandStates();
+}
+
+// ---- Files handed to the program ---------------------------------------------------------------
+
+void MainWindow::start(const QStringList& files) {
+    styles_.applyAtStartup(reg_.keyboardModel());
+    bool archiveHanded = false;
+    for (const QString& file : files)
+        archiveHanded =
+            archiveHanded || documentKindOf(file.toStdString()) == DocumentKind::Archive;
+    // A handed archive takes the place of the most recent one, which is then not read at all.
+    if (!archiveHanded)
+        runArchiveFileCommand([this] { arch_.reopenMostRecentArchive(); });
+    refreshStyleNameControls();
+    openFiles(files);
+    updateCommandStates();
+}
+
+void MainWindow::openFiles(const QStringList& files) {
+    pendingFiles_ << files;
+    openPendingFiles();
+}
+
+void MainWindow::openPendingFiles() {
+    if (pendingFiles_.isEmpty())
+        return;
+    // A dialog of this window is open: its command works on the lists, so the files wait.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+        QTimer::singleShot(500, this, &MainWindow::openPendingFiles);
+        return;
+    }
+    const QStringList files = std::exchange(pendingFiles_, {});
+    for (const QString& file : files) {
+        const std::string path = file.toStdString();
+        if (documentKindOf(path) == DocumentKind::RegBackup)
+            runRegFileCommand([this, &path] { reg_.openRegBackupFile(path); });
+        else
+            runArchiveFileCommand([this, &path] { arch_.openArchiveFile(path); });
+    }
+}
+
+// ---- Leaving -----------------------------------------------------------------------------------
+
+Settings MainWindow::currentSettings() const {
+    Settings settings = settings_;
+    reg_.storeSettings(settings);
+    arch_.storeSettings(settings);
+    styles_.storeSettings(settings);
+    const RegSideOptions& options = reg_.options();
+    settings.yamahaBackupStruktur = options.backupStructure;
+    settings.noNetworkAccess = options.noNetworkAccess;
+    // Without the extended mode the filter values are neither read nor written.
+    if (extendedMode_) {
+        settings.hideDuplicateBankTitles = options.filters.hideDuplicateBankTitles;
+        settings.hideEmptyEntries = options.filters.hideEmptyEntries;
+    }
+    settings.leftPos = pos().x();
+    settings.topPos = pos().y();
+    return settings;
+}
+
+bool MainWindow::leave() {
+    if (left_)
+        return true;
+    const bool regAllows = reg_.confirmDiscardRegChanges();
+    // A Yes may have saved under a new name: show it.
+    refreshRegPane();
+    if (!regAllows) {
+        updateCommandStates();
+        return false;
+    }
+    const bool archiveAllows = arch_.askSaveArchiveChanges();
+    refreshArchivePane();
+    if (!archiveAllows) {
+        updateCommandStates();
+        return false;
+    }
+    left_ = true;
+    hooks_.storeSettings(currentSettings());
+    done(QDialog::Accepted);
+    return true;
+}
+
+void MainWindow::reject() {
+    leave();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        openPendingFiles();
+}
+
+// ---- Help and shortcuts ------------------------------------------------------------------------
+
+void MainWindow::showHelp() {
+    const QString path = findHelpDocument(lang_, helpFolders_);
+    if (path.isEmpty()) {
+        UserMessage message = userMessage(msg::HelpNotFound);
+        message.argument = helpDocumentName(lang_).toStdString();
+        ui_.warn(message);
+        return;
+    }
+    if (!hooks_.openDocument(path)) {
+        UserMessage message = userMessage(msg::HelpCannotBeOpened);
+        message.argument = QDir::toNativeSeparators(path).toStdString();
+        ui_.warn(message);
+    }
+}
+
+MainWindow::Pane MainWindow::focusedPane() const {
+    if (QWidget* focus = QApplication::focusWidget()) {
+        if (regPane_->isAncestorOf(focus))
+            return Pane::Registration;
+        if (archPane_->isAncestorOf(focus))
+            return Pane::Archive;
+    }
+    return lastFocusedPane_;
+}
+
+void MainWindow::clickInFocusedPane(int regId, int archiveId) {
+    const int id = focusedPane() == Pane::Registration ? regId : archiveId;
+    // A disabled button ignores the click, so a key does only what the button would do.
+    if (auto* button = qobject_cast<QPushButton*>(control(id)))
+        button->click();
 }
 
 } // namespace tombrel

@@ -1,25 +1,221 @@
 #pragma once
 
-// The program's one window. For now it carries the title, the version line and Exit; the two
-// panes are added on top of it.
+// The program's one window: the style name selectors at the top, the registration pane on the
+// left, the archive pane on the right, and Exit, Settings, Save Sty. Loc. and Help. It holds both
+// panes' state for the whole run, shows what the core holds, and runs every command through the
+// core. After every command and every change of a selection the buttons are enabled by the
+// command-state rules. Escape, Exit and the close box leave through both save-changes prompts.
 
+#include "core/ArchiveSide.h"
 #include "core/Messages.h"
+#include "core/RegistrationSide.h"
+#include "core/Settings.h"
+#include "core/StyleNameModes.h"
+#include "ui/SettingsDialog.h"
+#include "ui/ViewSelection.h"
 
 #include <QDialog>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+
+class QAbstractButton;
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
 
 namespace tombrel {
+
+class ArchiveListModel;
+class DiskStyleTexts;
+class Interaction;
+class PaneListView;
+class RegListModel;
+class StyleNameTable;
 
 class MainWindow : public QDialog {
     Q_OBJECT
 public:
-    MainWindow(Language lang, bool extendedMode, QWidget* parent = nullptr);
+    struct Setup {
+        Language lang = Language::English;
+        bool extendedMode = false;
+        Settings settings;      // as read when the program started
+        QString startDirectory; // the working directory at start; the current one when empty
+        // Where Help looks for its document; the start folder, the program's folder and the
+        // sources when empty.
+        QStringList helpFolders;
+    };
+
+    // The dialogs and services that the core does not reach through Interaction. Each has a
+    // working default; tests put their own in.
+    struct Hooks {
+        // The category dialog (New and Edit Category): the name after OK (Windows-1252).
+        std::function<std::optional<std::string>(const std::string& current)> categoryName;
+        // The Settings dialog: the values after OK.
+        std::function<std::optional<SettingsDialog::Values>(const SettingsDialog::Values& current,
+                                                            bool extendedMode)>
+            settingsDialog;
+        // The disk style folder dialog: the folder after OK.
+        std::function<std::optional<std::string>(const std::string& current)> diskStyleFolder;
+        // Opens a document with the program the desktop has for it; false when that failed.
+        std::function<bool(const QString& path)> openDocument;
+        // Stores the settings; called once, when the program is left.
+        std::function<void(const Settings& settings)> storeSettings;
+    };
+
+    // `ui` answers the commands' questions; the window's own message boxes and dialogs when
+    // null. The style name table and the disk style texts live as long as the program.
+    MainWindow(const Setup& setup, StyleNameTable& styleNames, DiskStyleTexts& diskStyles,
+               Interaction* ui = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    void setHooks(Hooks hooks);
+    Hooks& hooks() { return hooks_; }
+
+    // Before the window is shown: the style names by the stored modes, the most recent archive
+    // (unless `files` hold an archive), then the handed files.
+    void start(const QStringList& files = {});
+    // Opens registration backups and archives, each in its pane by its content. While another
+    // window of the program waits for the user, they are opened once it has closed.
+    void openFiles(const QStringList& files);
 
     Language language() const { return lang_; }
     bool extendedMode() const { return extendedMode_; }
+    // Every value the program keeps between runs, as it stands now.
+    Settings currentSettings() const;
+
+    RegistrationSide& registrationSide() { return reg_; }
+    ArchiveSide& archiveSide() { return arch_; }
+    const StyleNameModes& styleNameModes() const { return styles_; }
+    PaneListView* registrationList() const { return regList_; }
+    PaneListView* archiveList() const { return archList_; }
+    // The control with the given id (its object name), or null.
+    QWidget* control(int id) const;
+
+    // Enables every button by the command-state rules and the panes' selections.
+    void updateCommandStates();
+    // What the rules said for the control at the last update; a button is enabled when they
+    // allow it and its command is part of the program.
+    bool commandAllowed(int id) const;
+
+    // Leaving: both save-changes prompts, then the settings are stored and the window closes.
+    // False when a prompt was cancelled and the program goes on.
+    bool leave();
+    // Escape and the close box.
+    void reject() override;
+
+    // The Help button.
+    void showHelp();
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
+    enum class Pane { Registration, Archive };
+
+    // Building the window (MainWindowLayout.cpp).
+    void buildControls();
+    QWidget* buildStyleNameRow();
+    QGroupBox* buildRegistrationPane();
+    QGroupBox* buildArchivePane();
+    QPushButton* makeButton(int id, const Message& caption);
+    void connectCommands();
+    void installShortcuts();
+
+    // Showing the state.
+    void refreshRegPane();
+    void refreshArchivePane();
+    void refreshStyleNameControls();
+    void fillRecentCombo(QComboBox* combo, const std::vector<std::string>& items, int selected,
+                         bool paths);
+
+    // Commands.
+    // What tells whether a command replaced a pane's list: its flags, its file and the storage
+    // of its lines (a list read from a file is a new one).
+    struct PaneSnapshot {
+        bool open = false;
+        bool untitled = false;
+        std::string path;
+        const void* lines = nullptr;
+        bool operator==(const PaneSnapshot&) const = default;
+    };
+    PaneSnapshot regSnapshot() const;
+    PaneSnapshot archiveSnapshot() const;
+    // Runs a file command of a pane and shows its outcome: a replaced list starts with its first
+    // line selected, otherwise the selection stays.
+    void runRegFileCommand(const std::function<void()>& command);
+    void runArchiveFileCommand(const std::function<void()>& command);
+    void afterCommand(Pane pane);
+
+    void newCategory();
+    void editCategory();
+    void sortCategory();
+    void toggleCategory(int row);
+    void regListDoubleClicked(int row);
+    void archiveListDoubleClicked(int row);
+    void editSettings();
+
+    // Style names (MainWindowStyles.cpp).
+    void chooseFlashFactory();
+    void chooseFlashDefault();
+    void chooseFlashIndividual();
+    void chooseDiskNumber();
+    void chooseDiskFolder();
+
+    // The pane that keyboard shortcuts act on: the one that last had the focus.
+    Pane focusedPane() const;
+    void clickInFocusedPane(int regId, int archiveId);
+    void openPendingFiles();
+
     Language lang_;
     bool extendedMode_;
+    QString startDirectory_;
+    QStringList helpFolders_;
+    Settings settings_;
+    Hooks hooks_;
+
+    std::unique_ptr<Interaction> ownUi_;
+    Interaction& ui_;
+    StyleNameTable& styleNames_;
+    DiskStyleTexts& diskStyles_;
+    RegistrationSide reg_;
+    ArchiveSide arch_;
+    StyleNameModes styles_;
+
+    RegListModel* regModel_ = nullptr;
+    ArchiveListModel* archModel_ = nullptr;
+    PaneListView* regList_ = nullptr;
+    PaneListView* archList_ = nullptr;
+    QComboBox* regRecent_ = nullptr;
+    QComboBox* archRecent_ = nullptr;
+    QLabel* keyboardName_ = nullptr;
+    QLabel* regCount_ = nullptr;
+    QLabel* archCount_ = nullptr;
+    QRadioButton* flashFactory_ = nullptr;
+    QRadioButton* flashDefault_ = nullptr;
+    QRadioButton* flashIndividual_ = nullptr;
+    QRadioButton* diskNumber_ = nullptr;
+    QRadioButton* diskFolder_ = nullptr;
+    QLabel* flashFile_ = nullptr;
+    QLabel* diskFolderText_ = nullptr;
+    QGroupBox* regPane_ = nullptr;
+    QGroupBox* archPane_ = nullptr;
+
+    // Buttons whose command is not part of the program yet stay disabled.
+    std::set<int> wiredCommands_;
+    std::map<int, bool> allowed_;
+    Pane lastFocusedPane_ = Pane::Registration;
+    QStringList pendingFiles_;
+    bool left_ = false;
 };
 
 } // namespace tombrel

@@ -1,0 +1,717 @@
+// The main window with both panes, answered by a scripted Interaction: leaving through both
+// save-changes prompts, the settings stored on leaving, the button rules on real selections,
+// Enter, double clicks, the category tree, the style name selectors, Help and the captions.
+
+#include "ui/MainWindow.h"
+#include "app/SettingsStore.h"
+#include "app/Startup.h"
+#include "core/ArchiveFile.h"
+#include "core/DiskStyleTexts.h"
+#include "core/RegBackupFile.h"
+#include "core/RegListRules.h"
+#include "core/StyleNameTable.h"
+#include "ui/ArchiveListModel.h"
+#include "ui/HelpDocument.h"
+#include "ui/PaneLineDelegate.h"
+#include "ui/PaneListView.h"
+
+#include "ScriptedInteraction.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <fstream>
+
+using namespace tombrel;
+using namespace tombrel::test;
+
+Q_DECLARE_METATYPE(std::vector<int>)
+
+namespace {
+
+using Kind = ScriptedInteraction::Kind;
+
+RegRecord named(const std::string& title) {
+    RegRecord r = RegRecord::empty();
+    r.setTitle(title);
+    r.setActive(true);
+    return r;
+}
+
+void writeFile(const QString& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(path.toStdString(), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+// A registration backup whose first bank is "Pop" with one named registration.
+QString writeRegBackup(const QTemporaryDir& dir, const QString& name = QStringLiteral("REG.bup")) {
+    RegList lines{RegEntry::bankLine("Pop"), RegEntry::registration(named("Intro"))};
+    const QString path = dir.filePath(name);
+    writeFile(path, buildRegBackupImage(lines, KeyboardModel::Psr9000));
+    return path;
+}
+
+// An archive of two categories, "Rock" (a bank title line and two registrations) and "Jazz"
+// (one registration).
+QString writeArchive(const QTemporaryDir& dir, const QString& name = QStringLiteral("Lib.yra")) {
+    ArchiveList list{ArchiveEntry::category("Rock"), ArchiveEntry::category("Jazz")};
+    list[0].hiddenChildren = {RegEntry::bankLine("Live"), RegEntry::registration(named("One")),
+                              RegEntry::registration(named("Two"))};
+    list[1].hiddenChildren = {RegEntry::registration(named("Blue"))};
+    const QString path = dir.filePath(name);
+    writeFile(path, buildArchiveImage(list));
+    return path;
+}
+
+// Failures that the scripted Interaction recorded for questions its script did not expect.
+int unexpectedQuestions() {
+    return ::testing::UnitTest::GetInstance()->ad_hoc_test_result().total_part_count();
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    ScriptedInteraction ui_;
+    StyleNameTable names_;
+    DiskStyleTexts disk_;
+    std::unique_ptr<MainWindow> window_;
+    std::vector<Settings> stored_;
+    std::vector<std::string> categoryAsked_;
+    std::optional<std::string> categoryAnswer_;
+    int unexpectedBefore_ = 0;
+
+    MainWindow& make(MainWindow::Setup setup = {}) {
+        window_.reset();
+        ui_ = ScriptedInteraction();
+        stored_.clear();
+        categoryAsked_.clear();
+        if (setup.startDirectory.isEmpty())
+            setup.startDirectory = dir_.path();
+        window_ = std::make_unique<MainWindow>(setup, names_, disk_, &ui_);
+        MainWindow::Hooks& hooks = window_->hooks();
+        hooks.storeSettings = [this](const Settings& s) {
+            stored_.push_back(s);
+        };
+        hooks.categoryName = [this](const std::string& current) {
+            categoryAsked_.push_back(current);
+            return categoryAnswer_;
+        };
+        hooks.settingsDialog = [](const SettingsDialog::Values&, bool) {
+            QTest::qFail("the Settings dialog was not expected", __FILE__, __LINE__);
+            return std::optional<SettingsDialog::Values>();
+        };
+        hooks.openDocument = [](const QString&) {
+            return true;
+        };
+        return *window_;
+    }
+
+    // The window with a backup in the left pane and an archive in the right one.
+    MainWindow& makeWithBothFiles() {
+        MainWindow& w = make();
+        w.openFiles({writeRegBackup(dir_), writeArchive(dir_)});
+        return w;
+    }
+
+    QPushButton* button(int id) { return qobject_cast<QPushButton*>(window_->control(id)); }
+
+    void select(PaneListView* list, const std::vector<int>& rows) {
+        ViewSelection selection;
+        selection.lines.insert(rows.begin(), rows.end());
+        selection.caret = rows.empty() ? -1 : rows.back();
+        showSelection(*list, selection);
+        if (rows.empty())
+            list->selectionModel()->clearSelection();
+    }
+
+    // A double click as the user makes it: a click, then the second press.
+    void doubleClick(PaneListView* list, const QPoint& at) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    QPoint rowPoint(PaneListView* list, int row, int x) {
+        const QRect rect = list->visualRect(list->model()->index(row, 0));
+        return QPoint(x, rect.center().y());
+    }
+
+private Q_SLOTS:
+    void init() { unexpectedBefore_ = unexpectedQuestions(); }
+
+    void cleanup() {
+        window_.reset();
+        QCOMPARE(unexpectedQuestions(), unexpectedBefore_);
+    }
+
+    // ---- Start-up and leaving ------------------------------------------------------------------
+
+    void firstStartAsksForTheLanguageAndTheSecondDoesNot() {
+        const QString file = dir_.filePath(QStringLiteral("language.ini"));
+        int asked = 0;
+        const auto answer = [&] {
+            ++asked;
+            return std::optional<Language>(Language::German);
+        };
+        {
+            SettingsStore store(file);
+            QCOMPARE(startLanguage(store, answer), Language::German);
+        }
+        SettingsStore store(file);
+        QCOMPARE(startLanguage(store, answer), Language::German);
+        QCOMPARE(asked, 1);
+    }
+
+    void settingsWrittenOnLeavingReadBackTheSame_data() {
+        QTest::addColumn<bool>("extended");
+        QTest::newRow("extended mode") << true;
+        QTest::newRow("normal mode") << false;
+    }
+
+    void settingsWrittenOnLeavingReadBackTheSame() {
+        QFETCH(bool, extended);
+        Settings given;
+        given.yamahaBackupStruktur = false;
+        given.noNetworkAccess = true;
+        given.flashStyleMode = 2;
+        given.flashStyleFile = "/sets/Show.buf/STY0.bup";
+        given.diskStyleMode = 1;
+        given.diskStyleDirectory = "/styles/M\xC3\xBCller";
+        given.lastBackupDir = "/sets";
+        given.lastKeyboard = 2;
+        given.lastOpenReg[0] = "/a/REG.bup";
+        given.lastOpenReg[1] = "/b/REG_Pro.bup";
+        for (int i = 0; i < kRecentFileCount; ++i)
+            given.lastOpenArch[static_cast<size_t>(i)] = "/lib/" + std::to_string(i) + ".yra";
+        given.keyboardPath = {"ATA00:", "FDDRV:\xC4", "", "", "SCS12:"}; // single-byte text
+        given.pcPath = {"E:", "A:", "", "", "/mnt/scsi"};
+        given.topPos = 30;
+        given.leftPos = 40;
+        given.playerPath = {"/usr/bin/timidity", "", "/opt/player"};
+
+        const QString file = dir_.filePath(QStringLiteral("roundtrip.ini"));
+        QFile::remove(file);
+        {
+            // An earlier run with the extended mode left both filters on.
+            QSettings raw(file, QSettings::IniFormat);
+            raw.setValue(QStringLiteral("Param/HideDuplicateBankTitles"), 1);
+            raw.setValue(QStringLiteral("Param/HideEmptyEntries"), 1);
+        }
+        MainWindow::Setup setup;
+        setup.extendedMode = extended;
+        setup.settings = given;
+        MainWindow& w = make(setup);
+        w.hooks().storeSettings = [&](const Settings& settings) {
+            stored_.push_back(settings);
+            SettingsStore store(file);
+            store.writeSettings(settings, extended);
+            QVERIFY(store.sync());
+        };
+        // Settings changed during the run are the ones stored.
+        w.hooks().settingsDialog = [](SettingsDialog::Values values, bool) {
+            values.hideDuplicateBankTitles = values.hideEmptyEntries = true;
+            values.playerPaths[1] = "/usr/bin/fluidsynth";
+            return std::optional(values);
+        };
+        button(1042)->click();
+        QVERIFY(w.leave());
+        QCOMPARE(stored_.size(), size_t(1));
+
+        Settings expected = given;
+        expected.hideDuplicateBankTitles = expected.hideEmptyEntries = extended;
+        expected.playerPath[1] = "/usr/bin/fluidsynth";
+        const Settings readBack = SettingsStore(file).readSettings(extended);
+        QVERIFY(readBack == expected);
+        // Without the extended mode the filters stay stored as the earlier run left them.
+        QSettings raw(file, QSettings::IniFormat);
+        QCOMPARE(raw.value(QStringLiteral("Param/HideEmptyEntries")).toInt(), 1);
+        QCOMPARE(raw.value(QStringLiteral("Param/KeyboardPath2")).toString(),
+                 QString::fromUtf8("FDDRV:\xC3\x84"));
+    }
+
+    void leaving_data() {
+        QTest::addColumn<int>("route"); // 0 Exit, 1 Escape, 2 close box
+        QTest::addColumn<bool>("regModified");
+        QTest::addColumn<bool>("archiveModified");
+        QTest::addColumn<std::vector<int>>("answers"); // Answer values, in order
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<bool>("left");
+        const auto A = [](Answer a) {
+            return static_cast<int>(a);
+        };
+        for (int route = 0; route < 3; ++route) {
+            const QByteArray name = QByteArray(route == 0   ? "Exit"
+                                               : route == 1 ? "Escape"
+                                                            : "close");
+            QTest::newRow(name + ", nothing changed")
+                << route << false << false << std::vector<int>{} << 0 << true;
+            QTest::newRow(name + ", registrations kept by Cancel")
+                << route << true << true << std::vector<int>{A(Answer::Cancel)} << 1 << false;
+            QTest::newRow(name + ", archive kept by Cancel")
+                << route << true << true << std::vector<int>{A(Answer::No), A(Answer::Cancel)} << 2
+                << false;
+            QTest::newRow(name + ", both dropped")
+                << route << true << true << std::vector<int>{A(Answer::No), A(Answer::No)} << 2
+                << true;
+            QTest::newRow(name + ", only the archive changed")
+                << route << false << true << std::vector<int>{A(Answer::No)} << 1 << true;
+        }
+    }
+
+    void leaving() {
+        QFETCH(int, route);
+        QFETCH(bool, regModified);
+        QFETCH(bool, archiveModified);
+        QFETCH(std::vector<int>, answers);
+        QFETCH(int, questions);
+        QFETCH(bool, left);
+        MainWindow& w = makeWithBothFiles();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.registrationSide().setModified(regModified);
+        w.archiveSide().setModified(archiveModified);
+        for (int a : answers)
+            ui_.answer(static_cast<Answer>(a));
+
+        if (route == 0)
+            button(1)->click();
+        else if (route == 1)
+            QTest::keyClick(&w, Qt::Key_Escape);
+        else
+            w.close();
+
+        QVERIFY(ui_.scriptUsedUp());
+        QCOMPARE(static_cast<int>(ui_.events().size()), questions);
+        if (questions >= 1)
+            QCOMPARE(ui_.events()[0].message.message,
+                     regModified ? &msg::RegistrationsChanged : &msg::ArchiveChanged);
+        if (questions == 2)
+            QCOMPARE(ui_.events()[1].message.message, &msg::ArchiveChanged);
+        QCOMPARE(w.isVisible(), !left);
+        QCOMPARE(stored_.size(), size_t(left ? 1 : 0));
+    }
+
+    void enterDoesNothing_data() {
+        QTest::addColumn<int>("focus"); // a control id
+        QTest::newRow("Exit") << 1;
+        QTest::newRow("registration list") << 1010;
+        QTest::newRow("archive list") << 1011;
+        QTest::newRow("Close of the archive") << 1008;
+    }
+
+    void enterDoesNothing() {
+        QFETCH(int, focus);
+        MainWindow& w = makeWithBothFiles();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        select(w.archiveList(), {0});
+        QWidget* target = w.control(focus);
+        target->setFocus();
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+            QTest::keyClick(target, key);
+        QVERIFY(w.isVisible());
+        QVERIFY(stored_.empty());
+        QVERIFY(ui_.events().empty());
+        QVERIFY(categoryAsked_.empty());
+        QVERIFY(w.archiveSide().isOpen());
+        QVERIFY(w.registrationSide().isOpen());
+    }
+
+    // ---- Button rules --------------------------------------------------------------------------
+
+    void buttonStates_data() {
+        QTest::addColumn<bool>("archiveOpen");
+        QTest::addColumn<std::vector<int>>("regRows"); // 577 = the trailing line
+        QTest::addColumn<std::vector<int>>("archiveRows");
+        QTest::addColumn<std::vector<int>>("enabled");
+        QTest::addColumn<std::vector<int>>("disabled");
+        using V = std::vector<int>;
+        // Always enabled while a backup is open: Save, Save As, Close, Search, Protocol, Update
+        // Styles; checked in every row through the lists below where it matters.
+        QTest::newRow("nothing selected")
+            << false << V{} << V{} << V{1003, 1009, 1004, 1040, 1043, 1047}
+            << V{1030, 1020, 1033, 1021, 1024, 1025, 1050, 1026, 1029, 1007, 1032};
+        QTest::newRow("only the trailing line") << false << V{576} << V{} << V{1030, 1020}
+                                                << V{1033, 1025, 1050, 1026, 1029, 1021, 1024};
+        QTest::newRow("first bank line")
+            << false << V{0} << V{} << V{1030, 1020, 1033, 1025, 1050, 1029} << V{1026, 1021, 1024};
+        QTest::newRow("last bank line") << false << V{567} << V{} << V{1033, 1026} << V{1029};
+        QTest::newRow("first registration") << false << V{1} << V{} << V{1033, 1029} << V{1026};
+        QTest::newRow("last registration") << false << V{575} << V{} << V{1033, 1026} << V{1029};
+        QTest::newRow("two lines")
+            << false << V{1, 2} << V{} << V{1025, 1050} << V{1030, 1020, 1033, 1026, 1029};
+        QTest::newRow("to the archive's category")
+            << true << V{1} << V{0}
+            << V{1021, 1024, 1035, 1052, 1031, 1012, 1015, 1032, 1013, 1014, 1017} << V{1034, 1016};
+        QTest::newRow("to two archive lines")
+            << true << V{1} << V{0, 1} << V{1015, 1051} << V{1021, 1024, 1035, 1032, 1031, 1012};
+        QTest::newRow("from the archive's last category")
+            << true << V{576} << V{1} << V{1013, 1014, 1016, 1035, 1052} << V{1017, 1034};
+    }
+
+    void buttonStates() {
+        QFETCH(bool, archiveOpen);
+        QFETCH(std::vector<int>, regRows);
+        QFETCH(std::vector<int>, archiveRows);
+        QFETCH(std::vector<int>, enabled);
+        QFETCH(std::vector<int>, disabled);
+        MainWindow& w = make();
+        QStringList files{writeRegBackup(dir_)};
+        if (archiveOpen)
+            files << writeArchive(dir_);
+        w.openFiles(files);
+        QCOMPARE(w.registrationList()->model()->rowCount(), 577);
+        select(w.registrationList(), regRows);
+        select(w.archiveList(), archiveRows);
+        for (int id : enabled)
+            QVERIFY2(w.commandAllowed(id), qPrintable(QString::number(id)));
+        for (int id : disabled)
+            QVERIFY2(!w.commandAllowed(id), qPrintable(QString::number(id)));
+        // No button is enabled against the rules, and the file commands follow them.
+        for (int id = 1001; id <= 1052; ++id) {
+            auto* b = button(id);
+            if (b && !w.commandAllowed(id))
+                QVERIFY2(!b->isEnabled(), qPrintable(QString::number(id)));
+        }
+        for (int id : {1003, 1009, 1004, 1007, 1036, 1008})
+            QCOMPARE(button(id)->isEnabled(), w.commandAllowed(id));
+    }
+
+    void closedPanesLeaveOnlyTheirNewAndOpen() {
+        MainWindow& w = make();
+        for (int id : {1001, 1002, 1005, 1006, 1, 1042, 1049})
+            QVERIFY2(button(id)->isEnabled(), qPrintable(QString::number(id)));
+        for (int id : {1003, 1009, 1004, 1007, 1036, 1008, 1032, 1035, 1052})
+            QVERIFY2(!button(id)->isEnabled(), qPrintable(QString::number(id)));
+        QVERIFY(!w.registrationList()->isEnabled());
+        QVERIFY(!w.archiveList()->isEnabled());
+        QCOMPARE(w.registrationList()->model()->rowCount(), 0);
+    }
+
+    // ---- The archive's tree --------------------------------------------------------------------
+
+    void doubleClickOnACategoryEditsIt() {
+        MainWindow& w = makeWithBothFiles();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        PaneListView* list = w.archiveList();
+        categoryAnswer_ = "Rock & Roll";
+        doubleClick(list, rowPoint(list, 0, 60));
+        QCOMPARE(categoryAsked_, std::vector<std::string>{"Rock"});
+        QCOMPARE(w.archiveSide().lineText(0), std::string("Rock & Roll"));
+        QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("Rock & Roll"));
+        QVERIFY(w.archiveSide().isModified());
+
+        // Lines that are not categories are registrations: no category dialog.
+        w.archiveSide().expandCategory(0);
+        static_cast<ArchiveListModel*>(list->model())->reload();
+        doubleClick(list, rowPoint(list, 2, 60));
+        QCOMPARE(categoryAsked_.size(), size_t(1));
+        // Quick clicks on a category's box toggle it; they do not open the category.
+        doubleClick(list, rowPoint(list, 0, PaneLineDelegate::kToggleZone / 2));
+        QCOMPARE(categoryAsked_.size(), size_t(1));
+    }
+
+    void clickOnTheBoxExpandsAndCollapses() {
+        MainWindow& w = makeWithBothFiles();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        PaneListView* list = w.archiveList();
+        QCOMPARE(list->model()->rowCount(), 3); // two categories and the trailing line
+        select(list, {1});
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          rowPoint(list, 0, PaneLineDelegate::kToggleZone / 2));
+        QCOMPARE(list->model()->rowCount(), 6);
+        QCOMPARE(w.archiveSide().lineText(1), std::string("Live"));
+        QVERIFY(!w.archiveSide().isModified());
+        // A click right of the box only selects.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          rowPoint(list, 0, PaneLineDelegate::kToggleZone + 10));
+        QCOMPARE(list->model()->rowCount(), 6);
+        // The keyboard collapses the current category.
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Minus);
+        QCOMPARE(list->model()->rowCount(), 3);
+        QCOMPARE(selectionOf(*list).lines, std::set<int>{0});
+        // Edit Category follows the selection after the tree changed.
+        QVERIFY(button(1035)->isEnabled());
+    }
+
+    void newCategoryGoesBeforeTheSelectedOne() {
+        MainWindow& w = makeWithBothFiles();
+        select(w.archiveList(), {1});
+        categoryAnswer_ = "Latin";
+        button(1032)->click();
+        QCOMPARE(categoryAsked_, std::vector<std::string>{""});
+        QCOMPARE(w.archiveSide().lineText(1), std::string("Latin"));
+        QCOMPARE(selectionOf(*w.archiveList()).lines, std::set<int>{1});
+        QVERIFY(w.archiveSide().isModified());
+        // Cancel changes nothing.
+        categoryAnswer_ = std::nullopt;
+        button(1032)->click();
+        QCOMPARE(w.archiveList()->model()->rowCount(), 4);
+    }
+
+    // ---- Files ---------------------------------------------------------------------------------
+
+    void handedFilesGoToTheirPanes() {
+        MainWindow& w = make();
+        const QString archive = writeArchive(dir_);
+        const QString backup = writeRegBackup(dir_, QStringLiteral("named like an archive.yra"));
+        w.openFiles({archive, backup});
+        QCOMPARE(QString::fromStdString(w.registrationSide().currentPath()), backup);
+        QCOMPARE(QString::fromStdString(w.archiveSide().currentPath()), archive);
+        QCOMPARE(qobject_cast<QLabel*>(w.control(1027))->text(), QStringLiteral("512"));
+        QCOMPARE(qobject_cast<QLabel*>(w.control(1028))->text(), QStringLiteral("3"));
+        QCOMPARE(qobject_cast<QLabel*>(w.control(1018))->text(), QStringLiteral("PSR9000"));
+        QCOMPARE(selectionOf(*w.registrationList()).lines, std::set<int>{0});
+        QCOMPARE(w.registrationList()->model()->index(1, 0).data().toString(),
+                 QStringLiteral("<01/1>\t        Intro"));
+    }
+
+    void startReopensTheRecentArchiveUnlessOneIsHanded() {
+        MainWindow::Setup setup;
+        const QString recent = writeArchive(dir_, QStringLiteral("Recent.yra"));
+        setup.settings.lastOpenArch[0] = recent.toStdString();
+        make(setup).start();
+        QCOMPARE(QString::fromStdString(window_->archiveSide().currentPath()), recent);
+
+        // A missing recent archive would be reported if it were read.
+        setup.settings.lastOpenArch[0] = dir_.filePath(QStringLiteral("gone.yra")).toStdString();
+        const QString handed = writeArchive(dir_, QStringLiteral("Handed.yra"));
+        make(setup).start({handed});
+        QCOMPARE(QString::fromStdString(window_->archiveSide().currentPath()), handed);
+        QVERIFY(ui_.events().empty());
+    }
+
+    // ---- Settings and style names --------------------------------------------------------------
+
+    void settingsDialogShowsTheFiltersOnlyInExtendedMode_data() {
+        QTest::addColumn<bool>("extended");
+        QTest::newRow("extended") << true;
+        QTest::newRow("normal") << false;
+    }
+
+    void settingsDialogShowsTheFiltersOnlyInExtendedMode() {
+        QFETCH(bool, extended);
+        MainWindow::Setup setup;
+        setup.extendedMode = extended;
+        MainWindow& w = make(setup);
+        // The window's own Settings dialog.
+        w.hooks().settingsDialog = [&w](const SettingsDialog::Values& values, bool mode) {
+            SettingsDialog dialog(values, mode, w.language(), &w);
+            return dialog.exec() == QDialog::Accepted ? std::optional(dialog.values())
+                                                      : std::nullopt;
+        };
+        std::vector<bool> shown;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog && dialog != &w);
+            for (const char* id : {"1043", "1044"}) {
+                auto* box = dialog->findChild<QCheckBox*>(QLatin1String(id));
+                shown.push_back(box && box->isVisible());
+                if (box)
+                    box->setChecked(true);
+            }
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        button(1042)->click();
+        QCOMPARE(shown, (std::vector<bool>{extended, extended}));
+        // Only the extended mode takes the filters over.
+        QCOMPARE(w.registrationSide().options().filters.hideEmptyEntries, extended);
+        QCOMPARE(w.currentSettings().hideDuplicateBankTitles, extended);
+    }
+
+    void settingsChangeRebuildsTheOpenList() {
+        MainWindow::Setup setup;
+        setup.extendedMode = true;
+        MainWindow& w = make(setup);
+        w.openFiles({writeRegBackup(dir_)});
+        w.hooks().settingsDialog = [](SettingsDialog::Values values, bool) {
+            values.hideEmptyEntries = true;
+            values.pcPaths[1] = "D:";
+            return std::optional(values);
+        };
+        button(1042)->click();
+        // Only the first bank holds a registration; everything after it is hidden.
+        QCOMPARE(w.registrationList()->model()->rowCount(), 3);
+        QCOMPARE(qobject_cast<QLabel*>(w.control(1027))->text(), QStringLiteral("1"));
+        QVERIFY(!w.registrationSide().isModified());
+        QCOMPARE(w.currentSettings().pcPath[1], std::string("D:"));
+    }
+
+    void cancelledIndividualChoiceGivesFactoryNames() {
+        MainWindow::Setup setup;
+        setup.settings.flashStyleMode = 1;
+        MainWindow& w = make(setup);
+        w.start();
+        QVERIFY(qobject_cast<QRadioButton*>(w.control(1037))->isChecked());
+        ui_.backupSetDialogCancelled();
+        qobject_cast<QRadioButton*>(w.control(1038))->click();
+        QVERIFY(qobject_cast<QRadioButton*>(w.control(1019))->isChecked());
+        QCOMPARE(names_.longName(kFirstFlashStyle), std::string("Flash I - 60's Rock 1"));
+        QCOMPARE(w.currentSettings().flashStyleMode, 0);
+    }
+
+    void diskStyleFolderChoice() {
+        MainWindow& w = make();
+        const QString folder = dir_.filePath(QStringLiteral("styles"));
+        QVERIFY(QDir().mkpath(folder));
+        w.hooks().diskStyleFolder = [&](const std::string&) {
+            return std::optional(folder.toStdString());
+        };
+        qobject_cast<QRadioButton*>(w.control(1111))->click();
+        // No style file there: told so, back to numbers, the folder stays in its field.
+        QCOMPARE(ui_.messageIds(), std::vector<const Message*>{&msg::NoStyleFilesFound});
+        QVERIFY(qobject_cast<QRadioButton*>(w.control(1110))->isChecked());
+        QCOMPARE(qobject_cast<QLabel*>(w.control(1045))->text(), QDir::toNativeSeparators(folder));
+        QCOMPARE(disk_.text(0), std::string("DiskStyle <001>"));
+    }
+
+    // ---- Help ----------------------------------------------------------------------------------
+
+    void helpLooksInTheStartFolderFirst() {
+        const QStringList candidates = helpDocumentCandidates(
+            Language::English, {QStringLiteral("/start"), QStringLiteral("/prog"), QString()});
+        QCOMPARE(candidates, (QStringList{"/start/Tombrel_e.htm", "/start/docs/help/Tombrel_e.htm",
+                                          "/prog/Tombrel_e.htm", "/prog/docs/help/Tombrel_e.htm"}));
+        QCOMPARE(helpDocumentName(Language::German), QStringLiteral("Tombrel.htm"));
+    }
+
+    void help_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("present"); // where the document lies, empty for nowhere
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<QString>("warning"); // the message shown, empty for none
+        const int en = int(Language::English), de = int(Language::German);
+        QTest::newRow("English beside the program")
+            << en << "prog/Tombrel_e.htm" << true << QString();
+        QTest::newRow("German in the start folder's docs")
+            << de << "start/docs/help/Tombrel.htm" << true << QString();
+        QTest::newRow("only the other language")
+            << en << "start/Tombrel.htm" << true << QStringLiteral("HelpNotFound");
+        QTest::newRow("nowhere") << de << QString() << true << QStringLiteral("HelpNotFound");
+        QTest::newRow("no program for it")
+            << en << "start/Tombrel_e.htm" << false << QStringLiteral("HelpCannotBeOpened");
+    }
+
+    void help() {
+        QFETCH(int, language);
+        QFETCH(QString, present);
+        QFETCH(bool, opens);
+        QFETCH(QString, warning);
+        QTemporaryDir folders;
+        QVERIFY(QDir(folders.path()).mkpath(QStringLiteral("start/docs/help")));
+        QVERIFY(QDir(folders.path()).mkpath(QStringLiteral("prog")));
+        if (!present.isEmpty())
+            writeFile(folders.filePath(present), {'<', 'p', '>'});
+        MainWindow::Setup setup;
+        setup.lang = static_cast<Language>(language);
+        setup.helpFolders = {folders.filePath(QStringLiteral("start")),
+                             folders.filePath(QStringLiteral("prog"))};
+        MainWindow& w = make(setup);
+        QStringList opened;
+        w.hooks().openDocument = [&](const QString& path) {
+            opened << path;
+            return opens;
+        };
+        button(1049)->click();
+        if (warning.isEmpty()) {
+            QCOMPARE(opened, QStringList{folders.filePath(present)});
+            QVERIFY(ui_.events().empty());
+        } else {
+            QCOMPARE(ui_.messageIds(),
+                     std::vector<const Message*>{warning == QLatin1String("HelpNotFound")
+                                                     ? &msg::HelpNotFound
+                                                     : &msg::HelpCannotBeOpened});
+            // The message names the document it looked for.
+            QVERIFY(ui_.events()[0].message.text(Language::English).find("Tombrel") !=
+                    std::string::npos);
+        }
+    }
+
+    // ---- Look ----------------------------------------------------------------------------------
+
+    void captions_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("caption");
+        const int en = int(Language::English), de = int(Language::German);
+        QTest::newRow("Exit") << en << 1 << "Exit";
+        QTest::newRow("Ende") << de << 1 << "Ende";
+        QTest::newRow("Save As") << en << 1009 << "Save As";
+        QTest::newRow("Speich.unt.") << de << 1036 << "Speich.unt.";
+        QTest::newRow("Copy >>") << de << 1021 << "Kopieren >>";
+        QTest::newRow("<< Move") << de << 1014 << "<< Verschieb.";
+        QTest::newRow("Multi Change") << de << 1051 << QString::fromUtf8("Mehrf. Änd.");
+        QTest::newRow("Save Sty. Loc.") << de << 1046 << "Sty.Pos.speich.";
+        QTest::newRow("Kateg. sort.") << de << 1052 << "Kateg. sort.";
+        QTest::newRow("Factory stays English") << de << 1019 << "Factory";
+        QTest::newRow("Folder: stays English") << de << 1111 << "Folder:";
+        QTest::newRow("Archiv") << de << 1139 << "Archiv";
+        QTest::newRow("Titel der Flash Styles") << de << 1137 << "Titel der Flash Styles";
+    }
+
+    void captions() {
+        QFETCH(int, language);
+        QFETCH(int, id);
+        QFETCH(QString, caption);
+        MainWindow::Setup setup;
+        setup.lang = static_cast<Language>(language);
+        MainWindow& w = make(setup);
+        QWidget* c = w.control(id);
+        QVERIFY(c);
+        if (auto* b = qobject_cast<QAbstractButton*>(c))
+            QCOMPARE(b->text(), caption);
+        else
+            QCOMPARE(qobject_cast<QGroupBox*>(c)->title(), caption);
+    }
+
+    void windowTitleAndRegistrationPaneStayEnglish() {
+        MainWindow::Setup setup;
+        setup.lang = Language::German;
+        MainWindow& w = make(setup);
+        QCOMPARE(w.windowTitle(),
+                 QStringLiteral("Tombrel  -  Registration Editor for Yamaha PSR-9000 / 9000pro"));
+        QCOMPARE(w.findChild<QGroupBox*>(QStringLiteral("registrationPane"))->title(),
+                 QStringLiteral("Registration"));
+    }
+
+    void everyControlOfTheWindowIsThere() {
+        MainWindow& w = make();
+        const int ids[] = {1,    1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011,
+                           1012, 1013, 1014, 1015, 1016, 1017, 1018, 1019, 1020, 1021, 1022, 1023,
+                           1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035,
+                           1036, 1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1045, 1046, 1047,
+                           1048, 1049, 1050, 1051, 1052, 1110, 1111, 1137, 1138, 1139};
+        for (int id : ids)
+            QVERIFY2(w.findChildren<QWidget*>(QString::number(id)).size() == 1,
+                     qPrintable(QString::number(id)));
+    }
+
+    void fitsASmallScreen() {
+        MainWindow& w = make();
+        // 1280 x 800 with room for the title bar and a task bar.
+        QVERIFY(w.minimumSize().width() <= 1280);
+        QVERIFY(w.minimumSize().height() <= 720);
+        QVERIFY(w.minimumSizeHint().height() <= 720);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
