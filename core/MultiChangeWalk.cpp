@@ -4,6 +4,19 @@
 
 namespace tombrel {
 
+namespace {
+
+// Lines selected that hold an entry; a selected trailing line holds none.
+template <class List> bool anyEntrySelected(const List& list, const ListSelection& selection) {
+    for (int index : selection.lines) {
+        if (index >= 0 && static_cast<size_t>(index) < list.size())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 std::vector<RegRecord*> multiChangeRegistrations(RegList& lines, const ListSelection& selection) {
     std::vector<RegRecord*> out;
     for (int index : selection.lines) {
@@ -50,8 +63,8 @@ MultiChangeOutcome runMultiChange(const std::vector<RegRecord*>& records, bool a
 MultiChangeOutcome multiChangeRegLines(RegList& lines, const ListSelection& selection,
                                        KeyboardModel model, EntryDialogs& dialogs,
                                        Interaction& ui) {
-    return runMultiChange(multiChangeRegistrations(lines, selection), !selection.empty(), model,
-                          dialogs, ui);
+    return runMultiChange(multiChangeRegistrations(lines, selection),
+                          anyEntrySelected(lines, selection), model, dialogs, ui);
 }
 
 MultiChangeOutcome multiChangeArchiveLines(ArchiveSide& archive, const ListSelection& selection,
@@ -60,8 +73,8 @@ MultiChangeOutcome multiChangeArchiveLines(ArchiveSide& archive, const ListSelec
     if (!archive.isOpen())
         return MultiChangeOutcome::NothingSelected;
     const MultiChangeOutcome outcome =
-        runMultiChange(multiChangeRegistrations(archive.list(), selection), !selection.empty(),
-                       model, dialogs, ui);
+        runMultiChange(multiChangeRegistrations(archive.list(), selection),
+                       anyEntrySelected(archive.list(), selection), model, dialogs, ui);
     if (outcome == MultiChangeOutcome::Applied)
         archive.setModified();
     return outcome;

@@ -21,7 +21,7 @@ std::vector<RegRecord*> multiChangeRegistrations(RegList& lines, const ListSelec
 std::vector<RegRecord*> multiChangeRegistrations(ArchiveList& list, const ListSelection& selection);
 
 enum class MultiChangeOutcome {
-    NothingSelected, // nothing happened
+    NothingSelected, // no line with an entry selected: nothing happened
     NoRegistrations, // "No reg(s) selected!" was shown
     Cancelled,       // Cancel, or OK with no Set box on: nothing written (the records were
                      // brought into order while gathering, which does not count as a change)

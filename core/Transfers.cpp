@@ -2,6 +2,7 @@
 
 #include "core/ArchiveListOperations.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tombrel {
@@ -165,8 +166,10 @@ TransferResult transferToRegistrations(ArchiveSide& archive, ListSelection& arch
         lines.insert(lines.begin() + at, std::make_move_iterator(incoming.begin()),
                      std::make_move_iterator(incoming.end()));
         at += static_cast<int>(incoming.size());
-        normaliseRegList(lines, 0, &at, filters);
-        regSelection.selectOnly(at);
+        normaliseRegList(lines, 0, nullptr, filters);
+        // The line right after the copies: where the padding of their bank begins, so that the
+        // next transfer fills the following slots.
+        regSelection.selectOnly(std::min(at, static_cast<int>(lines.size())));
         result.registrationsChanged = true;
     }
 
