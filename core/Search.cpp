@@ -3,6 +3,7 @@
 #include "core/Text1252.h"
 #include "core/VoiceTable.h"
 
+#include <array>
 #include <optional>
 
 namespace tombrel {
@@ -27,15 +28,6 @@ std::string shownForm(std::string_view stored) {
     return out;
 }
 
-RegistrationMatcher::Name makeName(std::string_view text) {
-    RegistrationMatcher::Name name;
-    name.stored = toUpper1252(text);
-    std::string shown = shownForm(name.stored);
-    if (shown != name.stored)
-        name.shown = std::move(shown);
-    return name;
-}
-
 constexpr std::array<VoicePart, 3> kRightVoices = {VoicePart::R1, VoicePart::R2, VoicePart::R3};
 constexpr std::array<AccPart, kAccPartCount> kAccParts = {
     AccPart::Rhy1, AccPart::Rhy2, AccPart::Bass, AccPart::Chd1,
@@ -50,28 +42,28 @@ size_t searchStart(const ListSelection& selection, size_t size) {
     return next < size ? next : 0;
 }
 
-// The upper-cased voice names by table row, made once.
-const std::array<RegistrationMatcher::Name, VoiceTable::RowCount>& voiceNames() {
-    static const auto names = [] {
-        std::array<RegistrationMatcher::Name, VoiceTable::RowCount> rows;
-        for (int row = 0; row < VoiceTable::RowCount; ++row)
-            rows[static_cast<size_t>(row)] = makeName(VoiceTable::nameOfRow(row));
-        return rows;
-    }();
-    return names;
-}
-
 } // namespace
 
 RegistrationMatcher::RegistrationMatcher(std::string_view text, SearchOptions options,
                                          const StyleNameTable& styles, const DiskStyleTexts& disk)
     : upperText_(toUpper1252(text)), options_(options) {
-    if (!options_.styleName)
+    if (upperText_.empty())
         return;
-    for (int index = 0; index < kStyleIndexCount; ++index) {
-        const std::optional<std::string> name = styles.styleDisplayName(index, disk);
-        if (name)
-            styles_[static_cast<size_t>(index)] = makeName(*name);
+    auto nameHolds = [this](std::string_view name) {
+        const std::string upper = toUpper1252(name);
+        return contains(upper) || contains(shownForm(upper));
+    };
+    if (options_.rightVoices || options_.leftVoice || options_.accompVoices) {
+        voiceRowHits_.resize(VoiceTable::RowCount);
+        for (int row = 0; row < VoiceTable::RowCount; ++row)
+            voiceRowHits_[static_cast<size_t>(row)] = nameHolds(VoiceTable::nameOfRow(row));
+    }
+    if (options_.styleName) {
+        styleHits_.resize(kStyleIndexCount);
+        for (int index = 0; index < kStyleIndexCount; ++index) {
+            const std::optional<std::string> name = styles.styleDisplayName(index, disk);
+            styleHits_[static_cast<size_t>(index)] = name && nameHolds(*name);
+        }
     }
 }
 
@@ -79,16 +71,11 @@ bool RegistrationMatcher::contains(std::string_view upperCandidate) const {
     return !upperCandidate.empty() && upperCandidate.find(upperText_) != std::string_view::npos;
 }
 
-bool RegistrationMatcher::nameMatches(const Name& name) const {
-    return contains(name.stored) || (!name.shown.empty() && contains(name.shown));
-}
-
 bool RegistrationMatcher::voiceMatches(int key) const {
-    // The name of the first row with this triple, whatever the keyboard model.
+    // The name of the first row with this triple, whatever the keyboard model; a triple
+    // without a row has no name.
     const int row = VoiceTable::rowOfKey(key);
-    if (row < 0)
-        return false;
-    return nameMatches(voiceNames()[static_cast<size_t>(row)]);
+    return row >= 0 && voiceRowHits_[static_cast<size_t>(row)];
 }
 
 bool RegistrationMatcher::matches(const RegRecord& record) const {
@@ -116,8 +103,7 @@ bool RegistrationMatcher::matches(const RegRecord& record) const {
     }
     if (options_.styleName) {
         const int index = record.styleIndex();
-        if (index >= 0 && index < kStyleIndexCount &&
-            nameMatches(styles_[static_cast<size_t>(index)]))
+        if (index >= 0 && index < kStyleIndexCount && styleHits_[static_cast<size_t>(index)])
             return true;
     }
     return false;

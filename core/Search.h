@@ -14,9 +14,9 @@
 #include "core/RegRecord.h"
 #include "core/StyleNameTable.h"
 
-#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tombrel {
 
@@ -47,20 +47,16 @@ public:
         return line.isBankLine ? lineTextMatches(line.bankTitle) : matches(line.record);
     }
 
-    // Both forms of a name: as stored and as shown (a doubled "&" drawn as one), upper-cased.
-    struct Name {
-        std::string stored;
-        std::string shown; // empty when it equals `stored`
-    };
-
 private:
     bool contains(std::string_view upperCandidate) const;
-    bool nameMatches(const Name& name) const;
     bool voiceMatches(int key) const;
 
     std::string upperText_;
     SearchOptions options_;
-    std::array<Name, kStyleIndexCount> styles_;
+    // Whether each voice table row's name and each style index's name holds the text, worked
+    // out once for the search; empty when the options do not look at them.
+    std::vector<char> voiceRowHits_;
+    std::vector<char> styleHits_;
 };
 
 // The same test without a prepared matcher: `upperText` is already upper-cased.
