@@ -43,7 +43,8 @@ bool deleteArchiveLines(ArchiveSide& side, ListSelection& selection, Interaction
 // A category moves (collapsed) before the previous / after the next category with its lines; a
 // registration changes places with the nearest registration above / below within its category,
 // passing over bank title lines; a bank title line moves with its registrations before the
-// previous / after the next bank of its category.
+// previous / after the next bank of its category. A selected expanded category is collapsed
+// first, also when it then cannot move; only a move sets the modified flag.
 bool moveArchiveLineUp(ArchiveSide& side, ListSelection& selection);
 bool moveArchiveLineDown(ArchiveSide& side, ListSelection& selection);
 

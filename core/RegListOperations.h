@@ -35,6 +35,7 @@ bool deleteRegLines(RegList& lines, RegListFilters filters, bool extendedMode,
 
 // A registration changes places with the nearest registration above (below), passing over bank
 // lines; a bank line moves with its registrations above the previous (below the next) bank.
+// False (and nothing changed) when there is nothing to change places with.
 bool moveRegLineUp(RegList& lines, RegListFilters filters, ListSelection& selection);
 bool moveRegLineDown(RegList& lines, RegListFilters filters, ListSelection& selection);
 

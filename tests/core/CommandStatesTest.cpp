@@ -61,8 +61,8 @@ TEST(CommandStates, RegistrationButtons) {
     const RegButton save = &RegCommandStates::save;
     const RegButton saveAs = &RegCommandStates::saveAs;
     auto sel = [](std::initializer_list<int> lines) {
-        return [lines](Panes& p) {
-            p.regSelection = ListSelection::of(lines);
+        return [chosen = ListSelection::of(lines)](Panes& p) {
+            p.regSelection = chosen;
             p.archSelection = ListSelection::single(0);
         };
     };
@@ -160,8 +160,8 @@ TEST(CommandStates, ArchiveButtons) {
     const ArchButton copy = &ArchiveCommandStates::copyToRegistrations;
     const ArchButton move = &ArchiveCommandStates::moveToRegistrations;
     auto sel = [](std::initializer_list<int> lines) {
-        return [lines](Panes& p) {
-            p.archSelection = ListSelection::of(lines);
+        return [chosen = ListSelection::of(lines)](Panes& p) {
+            p.archSelection = chosen;
             p.regSelection = ListSelection::single(1);
         };
     };
