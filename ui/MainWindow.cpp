@@ -2,8 +2,8 @@
 
 #include "core/DocumentKind.h"
 #include "core/Interaction.h"
+#include "core/ListCommands.h"
 #include "ui/ArchiveListModel.h"
-#include "ui/CommandStatesStandIn.h"
 #include "ui/DiskStyleFolderDialog.h"
 #include "ui/GuiInteraction.h"
 #include "ui/HelpDocument.h"
@@ -11,6 +11,7 @@
 #include "ui/RegListModel.h"
 #include "ui/TitleEditDialog.h"
 #include "ui/UiText.h"
+#include "ui/WindowEntryDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,18 +31,62 @@ namespace tombrel {
 
 namespace {
 
-// Commands whose core rules and dialogs are part of the program; every other button stays
-// disabled until its command arrives.
+// Commands whose dialogs are part of the program; every other button stays disabled until its
+// dialog arrives.
 const std::set<int> kWiredCommands = {
-    1001, 1002, 1003, 1009, 1004, // registration files
-    1005, 1006, 1007, 1036, 1008, // archive files
-    1032, 1035, 1052,             // categories
-    1,    1042, 1049,             // Exit, Settings, Help
-    1010, 1011,                   // the lists
+    1001, 1002, 1003, 1009, 1004, 1005, 1006, 1007, 1036, 1008, // files
+    1032, 1035, 1052,                                           // categories
+    1030, 1020, 1033, 1021, 1024, 1025, 1026, 1029,             // registration list
+    1031, 1012, 1034, 1013, 1014, 1015, 1016, 1017,             // archive list
+    1,    1042, 1049,                                           // Exit, Settings, Help
+    1010, 1011,                                                 // the lists
 };
 
 // Buttons that are enabled whatever the panes hold (when their command is part of the program).
 const int kAlwaysEnabled[] = {1001, 1002, 1005, 1006, 1, 1042, 1046, 1049};
+
+// The control id of each button the command-state rules decide.
+std::map<int, bool> statesById(const CommandStates& states) {
+    const RegCommandStates& r = states.registration;
+    const ArchiveCommandStates& a = states.archive;
+    return {
+        {1003, r.save},
+        {1009, r.saveAs},
+        {1004, r.close},
+        {1010, r.list},
+        {1030, r.newBank},
+        {1020, r.newEntry},
+        {1033, r.editEntry},
+        {1021, r.copyToArchive},
+        {1024, r.moveToArchive},
+        {1025, r.deleteEntries},
+        {1050, r.multiChange},
+        {1040, r.search},
+        {1043, r.protocol},
+        {1047, r.updateStyles},
+        {1026, r.up},
+        {1029, r.down},
+        {1007, a.save},
+        {1036, a.saveAs},
+        {1008, a.close},
+        {1011, a.list},
+        {1032, a.newCategory},
+        {1035, a.editCategory},
+        {1052, a.sortCategory},
+        {1031, a.newBank},
+        {1012, a.newEntry},
+        {1034, a.editEntry},
+        {1013, a.copyToRegistrations},
+        {1014, a.moveToRegistrations},
+        {1015, a.deleteEntries},
+        {1051, a.multiChange},
+        {1041, a.search},
+        {1044, a.protocol},
+        {1048, a.updateStyles},
+        {1016, a.up},
+        {1017, a.down},
+    };
+}
 
 std::unique_ptr<Interaction> ownInteraction(Interaction* given, QWidget* parent, Language lang) {
     if (given)
@@ -85,6 +130,11 @@ MainWindow::MainWindow(const Setup& setup, StyleNameTable& styleNames, DiskStyle
     hooks_.categoryName = [this](const std::string& current) {
         return tombrel::editCategory(this, lang_, current);
     };
+    hooks_.bankTitle = [this](const std::string& current) {
+        return tombrel::editBankTitle(this, lang_, current);
+    };
+    entryDialogs_ = std::make_unique<WindowEntryDialogs>(
+        [this](const std::string& title) { return hooks_.bankTitle(title); });
     hooks_.settingsDialog = [this](const SettingsDialog::Values& values, bool extended) {
         SettingsDialog dialog(values, extended, lang_, this);
         return dialog.exec() == QDialog::Accepted ? std::optional(dialog.values()) : std::nullopt;
@@ -139,6 +189,7 @@ void MainWindow::connectCommands() {
         runArchiveFileCommand([this, index] { arch_.selectRecentArchive(index); });
     });
 
+    connectListCommands();
     on(1032, [this] { newCategory(); });
     on(1035, [this] { editCategory(); });
     on(1052, [this] { sortCategory(); });
@@ -203,15 +254,31 @@ void MainWindow::refreshArchivePane() {
 }
 
 void MainWindow::updateCommandStates() {
-    standin::PaneState registration{reg_.isOpen(), reg_.isUntitled(), selectionOf(*regList_)};
-    standin::PaneState archive{arch_.isOpen(), arch_.isUntitled(), selectionOf(*archList_)};
-    allowed_ = standin::commandStates(registration, reg_.lines(), archive, arch_.list());
+    allowed_ = statesById(
+        tombrel::updateCommandStates(reg_, selectionOf(*regList_), arch_, selectionOf(*archList_)));
     for (int id : kAlwaysEnabled)
         allowed_[id] = true;
     for (const auto& [id, enabled] : allowed_) {
         if (QWidget* widget = control(id))
-            widget->setEnabled(enabled && wiredCommands_.count(id) != 0);
+            widget->setEnabled(enabled && commandAvailable(id));
     }
+}
+
+bool MainWindow::commandAvailable(int id) const {
+    if (!WindowEntryDialogs::kHasRegistrationEditors) {
+        // Without the registration editor, Edit Entry serves bank title lines only.
+        if (id == 1033) {
+            const std::optional<int> row =
+                selectionOf(*regList_).onlyReal(static_cast<int>(reg_.lines().size()));
+            return row && reg_.lines()[static_cast<size_t>(*row)].isBankLine;
+        }
+        if (id == 1034) {
+            const std::optional<int> row =
+                selectionOf(*archList_).onlyReal(static_cast<int>(arch_.list().size()));
+            return row && arch_.list()[static_cast<size_t>(*row)].isBankTitleLine();
+        }
+    }
+    return wiredCommands_.count(id) != 0;
 }
 
 bool MainWindow::commandAllowed(int id) const {
@@ -231,23 +298,86 @@ MainWindow::PaneSnapshot MainWindow::archiveSnapshot() const {
 
 void MainWindow::runRegFileCommand(const std::function<void()>& command) {
     const PaneSnapshot before = regSnapshot();
-    const ViewSelection selection = selectionOf(*regList_);
+    const ListSelection selection = selectionOf(*regList_);
     command();
     regModel_->reload();
     if (reg_.isOpen())
-        showSelection(*regList_, regSnapshot() == before ? selection : ViewSelection::single(0));
+        showSelection(*regList_, regSnapshot() == before ? selection : ListSelection::single(0));
     afterCommand(Pane::Registration);
 }
 
 void MainWindow::runArchiveFileCommand(const std::function<void()>& command) {
     const PaneSnapshot before = archiveSnapshot();
-    const ViewSelection selection = selectionOf(*archList_);
+    const ListSelection selection = selectionOf(*archList_);
     command();
     archModel_->reload();
     if (arch_.isOpen())
         showSelection(*archList_,
-                      archiveSnapshot() == before ? selection : ViewSelection::single(0));
+                      archiveSnapshot() == before ? selection : ListSelection::single(0));
     afterCommand(Pane::Archive);
+}
+
+void MainWindow::runListCommand(
+    Pane pane, int lists,
+    const std::function<void(ListSelection& reg, ListSelection& archive)>& command) {
+    ListSelection regSelection = selectionOf(*regList_);
+    ListSelection archiveSelection = selectionOf(*archList_);
+    command(regSelection, archiveSelection);
+    if (lists & ShowRegList) {
+        regModel_->reload();
+        showSelection(*regList_, regSelection);
+    }
+    if (lists & ShowArchiveList) {
+        archModel_->reload();
+        showSelection(*archList_, archiveSelection);
+    }
+    afterCommand(pane);
+}
+
+void MainWindow::connectListCommands() {
+    const auto on = [this](int id, Pane pane, int lists, auto command) {
+        connect(static_cast<QPushButton*>(control(id)), &QPushButton::clicked, this,
+                [this, pane, lists, command] { runListCommand(pane, lists, command); });
+    };
+    const Pane left = Pane::Registration;
+    const Pane right = Pane::Archive;
+    on(1030, left, ShowRegList, [this](ListSelection& r, ListSelection&) { newRegBank(reg_, r); });
+    on(1020, left, ShowRegList,
+       [this](ListSelection& r, ListSelection&) { newRegEntry(reg_, r, extendedMode_); });
+    on(1033, left, ShowRegList,
+       [this](ListSelection& r, ListSelection&) { editRegLine(reg_, r, *entryDialogs_); });
+    on(1025, left, ShowRegList,
+       [this](ListSelection& r, ListSelection&) { deleteRegLines(reg_, r, extendedMode_, ui_); });
+    on(1026, left, ShowRegList,
+       [this](ListSelection& r, ListSelection&) { moveRegLineUp(reg_, r); });
+    on(1029, left, ShowRegList,
+       [this](ListSelection& r, ListSelection&) { moveRegLineDown(reg_, r); });
+    on(1021, left, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
+        transferToArchive(reg_, r, arch_, a, TransferMode::Copy);
+    });
+    on(1024, left, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
+        transferToArchive(reg_, r, arch_, a, TransferMode::Move);
+    });
+
+    on(1031, right, ShowArchiveList,
+       [this](ListSelection&, ListSelection& a) { newArchiveBank(arch_, a); });
+    on(1012, right, ShowArchiveList,
+       [this](ListSelection&, ListSelection& a) { newArchiveEntry(arch_, a); });
+    on(1034, right, ShowArchiveList, [this](ListSelection&, ListSelection& a) {
+        editArchiveLine(arch_, a, reg_, *entryDialogs_);
+    });
+    on(1015, right, ShowArchiveList,
+       [this](ListSelection&, ListSelection& a) { deleteArchiveLines(arch_, a, ui_); });
+    on(1016, right, ShowArchiveList,
+       [this](ListSelection&, ListSelection& a) { moveArchiveLineUp(arch_, a); });
+    on(1017, right, ShowArchiveList,
+       [this](ListSelection&, ListSelection& a) { moveArchiveLineDown(arch_, a); });
+    on(1013, right, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
+        transferToRegistrations(arch_, a, reg_, r, TransferMode::Copy);
+    });
+    on(1014, right, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
+        transferToRegistrations(arch_, a, reg_, r, TransferMode::Move);
+    });
 }
 
 void MainWindow::afterCommand(Pane pane) {
@@ -268,7 +398,7 @@ void MainWindow::newCategory() {
         return;
     if (const std::optional<int> row = arch_.newCategory(*selected, *name)) {
         archModel_->reload();
-        showSelection(*archList_, ViewSelection::single(*row));
+        showSelection(*archList_, ListSelection::single(*row));
     }
     afterCommand(Pane::Archive);
 }
@@ -292,7 +422,7 @@ void MainWindow::sortCategory() {
         return;
     if (arch_.sortCategory(*row)) {
         archModel_->reload();
-        showSelection(*archList_, ViewSelection::single(*row));
+        showSelection(*archList_, ListSelection::single(*row));
     }
     afterCommand(Pane::Archive);
 }
@@ -306,7 +436,7 @@ void MainWindow::toggleCategory(int row) {
 }
 
 void MainWindow::regListDoubleClicked(int row) {
-    const ViewSelection selection = selectionOf(*regList_);
+    const ListSelection selection = selectionOf(*regList_);
     if (selection.onlyReal(static_cast<int>(reg_.lines().size())) != row)
         return;
     // Edit Entry, when that command is part of the program.
@@ -356,7 +486,7 @@ void MainWindow::editSettings() {
     reg_.setOptions(changed);
     if (rebuilt) {
         regModel_->reload();
-        showSelection(*regList_, ViewSelection::single(0));
+        showSelection(*regList_, ListSelection::single(0));
     }
     refreshRegPane();
     refreshStyleNameControls();

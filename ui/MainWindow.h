@@ -37,6 +37,7 @@ namespace tombrel {
 
 class ArchiveListModel;
 class DiskStyleTexts;
+class EntryDialogs;
 class Interaction;
 class PaneListView;
 class RegListModel;
@@ -60,6 +61,8 @@ public:
     struct Hooks {
         // The category dialog (New and Edit Category): the name after OK (Windows-1252).
         std::function<std::optional<std::string>(const std::string& current)> categoryName;
+        // The bank title dialog (Edit Entry on a bank line of either pane).
+        std::function<std::optional<std::string>(const std::string& current)> bankTitle;
         // The Settings dialog: the values after OK.
         std::function<std::optional<SettingsDialog::Values>(const SettingsDialog::Values& current,
                                                             bool extendedMode)>
@@ -106,6 +109,8 @@ public:
     // What the rules said for the control at the last update; a button is enabled when they
     // allow it and its command is part of the program.
     bool commandAllowed(int id) const;
+    // Whether the control's command is part of the program for the current selections.
+    bool commandAvailable(int id) const;
 
     // Leaving: both save-changes prompts, then the settings are stored and the window closes.
     // False when a prompt was cancelled and the program goes on.
@@ -154,7 +159,13 @@ private:
     // line selected, otherwise the selection stays.
     void runRegFileCommand(const std::function<void()>& command);
     void runArchiveFileCommand(const std::function<void()>& command);
+    // Runs a list command on both panes' selections and shows the lists it may have changed.
+    enum ListsShown { ShowRegList = 1, ShowArchiveList = 2, ShowBothLists = 3 };
+    void
+    runListCommand(Pane pane, int lists,
+                   const std::function<void(ListSelection& reg, ListSelection& archive)>& command);
     void afterCommand(Pane pane);
+    void connectListCommands();
 
     void newCategory();
     void editCategory();
@@ -190,6 +201,7 @@ private:
     RegistrationSide reg_;
     ArchiveSide arch_;
     StyleNameModes styles_;
+    std::unique_ptr<EntryDialogs> entryDialogs_;
 
     RegListModel* regModel_ = nullptr;
     ArchiveListModel* archModel_ = nullptr;

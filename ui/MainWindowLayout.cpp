@@ -273,7 +273,7 @@ void MainWindow::installShortcuts() {
     auto* edit = new QShortcut(QKeySequence(Qt::Key_F2), this);
     edit->setContext(Qt::WindowShortcut);
     connect(edit, &QShortcut::activated, this, [this] {
-        const ViewSelection selection = selectionOf(*archList_);
+        const ListSelection selection = selectionOf(*archList_);
         const std::optional<int> row = selection.onlyReal(static_cast<int>(arch_.list().size()));
         const bool category = row && arch_.list()[static_cast<size_t>(*row)].isCategory;
         clickInFocusedPane(1033, category ? 1035 : 1034);

@@ -5,8 +5,8 @@
 
 namespace tombrel {
 
-ViewSelection selectionOf(const QAbstractItemView& view) {
-    ViewSelection selection;
+ListSelection selectionOf(const QAbstractItemView& view) {
+    ListSelection selection;
     const QItemSelectionModel* model = view.selectionModel();
     if (!model)
         return selection;
@@ -15,11 +15,14 @@ ViewSelection selectionOf(const QAbstractItemView& view) {
         for (int row = range.top(); row <= range.bottom(); ++row)
             selection.lines.insert(selection.lines.end(), row);
     }
-    selection.caret = model->currentIndex().isValid() ? model->currentIndex().row() : -1;
+    if (model->currentIndex().isValid())
+        selection.caret = model->currentIndex().row();
+    else if (!selection.lines.empty())
+        selection.caret = *selection.lines.rbegin();
     return selection;
 }
 
-void showSelection(QAbstractItemView& view, const ViewSelection& selection) {
+void showSelection(QAbstractItemView& view, const ListSelection& selection) {
     QItemSelectionModel* model = view.selectionModel();
     const QAbstractItemModel* items = view.model();
     if (!model || !items)

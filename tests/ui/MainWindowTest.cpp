@@ -94,6 +94,8 @@ class MainWindowTest : public QObject {
     std::vector<Settings> stored_;
     std::vector<std::string> categoryAsked_;
     std::optional<std::string> categoryAnswer_;
+    std::vector<std::string> bankTitleAsked_;
+    std::optional<std::string> bankTitleAnswer_;
     int unexpectedBefore_ = 0;
 
     MainWindow& make(MainWindow::Setup setup = {}) {
@@ -101,6 +103,7 @@ class MainWindowTest : public QObject {
         ui_ = ScriptedInteraction();
         stored_.clear();
         categoryAsked_.clear();
+        bankTitleAsked_.clear();
         if (setup.startDirectory.isEmpty())
             setup.startDirectory = dir_.path();
         window_ = std::make_unique<MainWindow>(setup, names_, disk_, &ui_);
@@ -111,6 +114,10 @@ class MainWindowTest : public QObject {
         hooks.categoryName = [this](const std::string& current) {
             categoryAsked_.push_back(current);
             return categoryAnswer_;
+        };
+        hooks.bankTitle = [this](const std::string& current) {
+            bankTitleAsked_.push_back(current);
+            return bankTitleAnswer_;
         };
         hooks.settingsDialog = [](const SettingsDialog::Values&, bool) {
             QTest::qFail("the Settings dialog was not expected", __FILE__, __LINE__);
@@ -132,7 +139,7 @@ class MainWindowTest : public QObject {
     QPushButton* button(int id) { return qobject_cast<QPushButton*>(window_->control(id)); }
 
     void select(PaneListView* list, const std::vector<int>& rows) {
-        ViewSelection selection;
+        ListSelection selection;
         selection.lines.insert(rows.begin(), rows.end());
         selection.caret = rows.empty() ? -1 : rows.back();
         showSelection(*list, selection);
@@ -465,6 +472,72 @@ private Q_SLOTS:
         categoryAnswer_ = std::nullopt;
         button(1032)->click();
         QCOMPARE(w.archiveList()->model()->rowCount(), 4);
+    }
+
+    // ---- List commands -------------------------------------------------------------------------
+
+    void transfers_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<bool>("regChanged");
+        QTest::addColumn<QString>("archiveCount");
+        QTest::newRow("Copy >>") << 1021 << false << "4";
+        QTest::newRow("Move >>") << 1024 << true << "4";
+        QTest::newRow("<< Copy") << 1013 << true << "3";
+        QTest::newRow("<< Move") << 1014 << true << "2";
+    }
+
+    void transfers() {
+        QFETCH(int, id);
+        QFETCH(bool, regChanged);
+        QFETCH(QString, archiveCount);
+        MainWindow& w = makeWithBothFiles();
+        w.archiveSide().expandCategory(1); // Jazz: its registration "Blue" is line 2
+        static_cast<ArchiveListModel*>(w.archiveList()->model())->reload();
+        const bool toArchive = id == 1021 || id == 1024;
+        select(w.registrationList(), {1});
+        select(w.archiveList(), {toArchive ? 0 : 2});
+        QVERIFY(button(id)->isEnabled());
+        button(id)->click();
+        QCOMPARE(w.registrationSide().isModified(), regChanged);
+        QCOMPARE(w.archiveSide().isModified(), toArchive || id == 1014);
+        QCOMPARE(qobject_cast<QLabel*>(w.control(1028))->text(), archiveCount);
+        QCOMPARE(w.archiveList()->model()->rowCount(),
+                 static_cast<int>(w.archiveSide().list().size()) + 1);
+        QCOMPARE(w.registrationList()->model()->rowCount(),
+                 static_cast<int>(w.registrationSide().lines().size()) + 1);
+        if (!toArchive)
+            QVERIFY(w.registrationSide().regLineText(1).find("Blue") != std::string::npos);
+    }
+
+    void keysActOnTheFocusedPane() {
+        MainWindow& w = makeWithBothFiles();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        select(w.registrationList(), {0});
+        select(w.archiveList(), {0});
+
+        // Delete in the archive asks about the category with its lines; No keeps them.
+        w.archiveList()->setFocus();
+        ui_.answerYesNo(false);
+        QTest::keyClick(w.archiveList(), Qt::Key_Delete);
+        QCOMPARE(ui_.messageIds(), std::vector<const Message*>{&msg::DeleteCategoriesAndEntries});
+        QCOMPARE(w.archiveSide().list().size(), size_t(2));
+        QVERIFY(w.registrationSide().lines()[0].isBankLine); // the other pane is left alone
+
+        // F2 on a category edits it, on a bank line its title.
+        categoryAnswer_ = std::nullopt;
+        QTest::keyClick(w.archiveList(), Qt::Key_F2);
+        QCOMPARE(categoryAsked_, std::vector<std::string>{"Rock"});
+        w.registrationList()->setFocus();
+        bankTitleAnswer_ = "Hits";
+        QTest::keyClick(w.registrationList(), Qt::Key_F2);
+        QCOMPARE(bankTitleAsked_, std::vector<std::string>{"Pop"});
+        QCOMPARE(w.registrationSide().regLineText(0), std::string("<01>\tHits"));
+        QVERIFY(w.registrationSide().isModified());
+
+        // A double click on a bank line edits its title as well.
+        doubleClick(w.registrationList(), rowPoint(w.registrationList(), 9, 60));
+        QCOMPARE(bankTitleAsked_, (std::vector<std::string>{"Pop", "<No Name>"}));
     }
 
     // ---- Files ---------------------------------------------------------------------------------
