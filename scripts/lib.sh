@@ -29,3 +29,10 @@ build_all() {
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j "$(nproc)"
 }
+
+# Only the desktop program, for scripts/run.
+build_program() {
+    local preset="${1:-default}"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" --target tombrel -j "$(nproc)"
+}

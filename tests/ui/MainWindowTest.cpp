@@ -557,6 +557,24 @@ private Q_SLOTS:
                  QStringLiteral("<01/1>\t        Intro"));
     }
 
+    void filesHandedWhileADialogIsOpenWaitForIt() {
+        MainWindow& w = make();
+        w.show();
+        const QString backup = writeRegBackup(dir_);
+        bool openWhileDialog = true;
+        QDialog dialog(&w);
+        QTimer::singleShot(0, &dialog, [&] {
+            // Another start hands a file over while this dialog works on the lists.
+            w.openFiles({backup});
+            openWhileDialog = w.registrationSide().isOpen();
+            dialog.reject();
+        });
+        dialog.exec();
+        QVERIFY(!openWhileDialog);
+        QTRY_VERIFY(w.registrationSide().isOpen());
+        QCOMPARE(QString::fromStdString(w.registrationSide().currentPath()), backup);
+    }
+
     void startReopensTheRecentArchiveUnlessOneIsHanded() {
         MainWindow::Setup setup;
         const QString recent = writeArchive(dir_, QStringLiteral("Recent.yra"));
