@@ -7,6 +7,7 @@
 #include "core/StyleNameTable.h"
 #include "ui/ChooseLanguageDialog.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramIcon.h"
 
 #include <QApplication>
 #include <QDir>
@@ -68,6 +69,7 @@ int runApplication(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Harvolt"));
     QApplication::setApplicationName(QStringLiteral("Tombrel"));
+    QApplication::setWindowIcon(programIcon());
     const QString startDirectory = QDir::currentPath();
     const QStringList files = absoluteFileArguments(QApplication::arguments());
 

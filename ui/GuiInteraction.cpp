@@ -29,8 +29,9 @@ QString messageText(const UserMessage& message, Language lang) {
     return fromUtf8(message.platformError) + QStringLiteral("\n\n") + text;
 }
 
-QString windowTitle(const QWidget* parent) {
-    return parent ? parent->window()->windowTitle() : QString();
+// Message boxes carry the program's name, as the long window title would be cut off there.
+QString windowTitle(const QWidget*) {
+    return QStringLiteral("Tombrel");
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "ui/GuiInteraction.h"
 #include "ui/HelpDocument.h"
 #include "ui/PaneListView.h"
+#include "ui/ProgramIcon.h"
 #include "ui/RegListModel.h"
 #include "ui/TitleEditDialog.h"
 #include "ui/UiText.h"
@@ -107,6 +108,7 @@ MainWindow::MainWindow(const Setup& setup, StyleNameTable& styleNames, DiskStyle
     if (helpFolders_.isEmpty())
         helpFolders_ = defaultHelpFolders(startDirectory_);
     setWindowTitle(uiText(msg::MainWindowTitle, lang_));
+    setWindowIcon(programIcon());
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
 

@@ -795,8 +795,17 @@ private Q_SLOTS:
                      qPrintable(QString::number(id)));
     }
 
+    void fitsASmallScreen_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << int(Language::English);
+        QTest::newRow("German") << int(Language::German);
+    }
+
     void fitsASmallScreen() {
-        MainWindow& w = make();
+        QFETCH(int, language);
+        MainWindow::Setup setup;
+        setup.lang = static_cast<Language>(language);
+        MainWindow& w = make(setup);
         // 1280 x 800 with room for the title bar and a task bar.
         QVERIFY(w.minimumSize().width() <= 1280);
         QVERIFY(w.minimumSize().height() <= 720);
