@@ -68,12 +68,122 @@ inline constexpr Message UnknownFileError{
     "An unknown error occurred while accessing %1.", "An unknown error occurred while accessing %1."};
 
 // ---- Names: voices, styles, song paths, style locations ----------------------------------------
+inline constexpr Message ErrorCreatingVoiceTable{
+    "Error creating voice definition table!", "Fehler beim Anlegen der Voice-Definitionen Tabelle!"};
+// Choosing and playing a registration's song.
+inline constexpr Message SelectMidiFile{"Select Midi file", "Midi-Datei auswählen"};
+inline constexpr Message MidiFileFilter{"Midi files (*.mid)|*.mid||", "Midi files (*.mid)|*.mid||"};
+inline constexpr Message MidiFileNotFound{"Midi file not found!", "Midi-Datei nicht gefunden!"};
+inline constexpr Message PlayOutOfResources{
+    "Out of memory or no more free resources!",
+    "Das Betriebssystem hat keinen freien Speicher oder keine Resourcen mehr!"};
+inline constexpr Message PlayFileNotFound{"File not found!", "Datei nicht gefunden!"};
+inline constexpr Message PlayPathNotFound{"Path not found!", "Verzeichnis nicht gefunden!"};
+inline constexpr Message PlayAccessDenied{"Access denied!", "Zugriff auf die Datei verweigert!"};
+inline constexpr Message PlayOutOfMemory{"Out of memory!", "Nicht genügend freier Speicher!"};
+inline constexpr Message PlayBadFormat{"Bad file format!", "Die Programmdatei ist beschädigt!"};
+inline constexpr Message PlayShareViolation{"Share violation!", "Zugriffsverletzung aufgetreten!"};
+inline constexpr Message PlayAssociationInvalid{
+    "Association invalid!", "Die Dateizuordnung ist unvollständig oder ungültig!"};
+inline constexpr Message PlayDdeTimeout{"DDE time out!", "DDE-Transaktion Time-Out!"};
+inline constexpr Message PlayDdeFailed{"DDE failed!", "DDE-Transaktion fehlgeschlagen!"};
+inline constexpr Message PlayDdeBusy{
+    "DDE busy!",
+    "DDE-Transaktion konnte nicht fertiggestellt werden (andere DDE-Transaktionen sind aktiv)!"};
+inline constexpr Message PlayNoAssociation{
+    "No association for '.mid' files!", "Keine Anwendung für '.mid'-Dateien zugeordnet!"};
+inline constexpr Message PlayDllNotFound{"Dll not found!", "Dll nicht gefunden!"};
+inline constexpr Message PlayUnknownError{"Unknown error!", "Unbekannter Fehler!"};
+
+// Flash style names.
+inline constexpr Message ErrorOpeningFlashStyleBackup{
+    "Error opening FlashStyle Backup!", "Fehler beim Öffnen des Flash-Style Backups!"};
+inline constexpr Message ErrorReadingFlashStyleData{
+    "Error reading FlashStyle data!", "Fehler beim Laden der Flash-Style Daten!"};
+inline constexpr Message FlashStyleNamesNotInFile{
+    "The FlashStyle information is not included in this file / backup!\n\n(They must be on another disk of this backup set.)",
+    "Die Flash-Style Namen sind in dieser Datei nicht enthalten!\n\n(Die Namen sind in einer anderen Datei dieser Backup-Satzes gespeichert.)"};
+inline constexpr Message OpenFlashStyleBackupTitle{"Open FlashStyle Backup", "Flash-Style Backup öffnen"};
+inline constexpr Message FlashStyleBackupFilter{
+    "FlashStyle backup (STY*.b*)|STY*.b*|All files (*.*)|*.*||",
+    "FlashStyle backup (STY*.b*)|STY*.b*|All files (*.*)|*.*||"};
+// Disk style folder.
+inline constexpr Message NoStyleFilesFound{
+    "No style files found in the Disk Style folder!", "Keine Styledateien im DiskStyle-Ordner gefunden!"};
+inline constexpr Message SelectDiskStyleFolderTitle{"Selcet DiskStyle Directory", "DiskStyle Ordner auswählen"};
+// Style locations.
+inline constexpr Message NoIndividualStyleNamesLoaded{
+    "No individual style names loaded!", "Keine individuellen Styletitel geladen!"};
+inline constexpr Message HintNoFlashStyleBackupLoaded{
+    "Hint: No Flash Style Backup loaded!", "Hinweis: Kein Flash-Style Backup geladen!"};
+inline constexpr Message HintNoDiskDirectFolderLoaded{
+    "Hint: No DiskDirect Folder loaded!", "Hinweis: Kein DiskDirect Ordner geladen!"};
+inline constexpr Message ErrorCreatingStyleLocationsFile{
+    "Error creating text file!", "Fehler beim Erzeugen der Textdatei!"};
+inline constexpr Message NoValidOldStyleDefinitions{
+    "No valid old style definitions in text file found!",
+    "Keine gültigen alten Styledefinitionen in der Textdatei gefunden!"};
+inline constexpr Message NoValidStyleNamesLoaded{
+    "No valid style names currently loaded!", "Zur Zeit sind keine gültigen Styletitel geladen!"};
+inline constexpr Message ErrorCreatingErrorListFile{
+    "Error creating text file!", "Fehler beim Anlegen der Fehlerdatei!"};
+inline constexpr Message TextFileFilter{"Text file (*.txt)|*.txt||", "Text file (*.txt)|*.txt||"};
+inline constexpr Message SaveStyleLocationsFileTitle{
+    "Save Current Style Locations Into Text File", "Style-Positionen in Textdatei speichern"};
+inline constexpr Message LoadStyleLocationsFileTitle{
+    "Load Old Style Locations From Text File", "Alte Style-Positionen aus Textdatei laden"};
+inline constexpr Message SaveErrorListFileTitle{
+    "Store Error Messages Into Text File", "Fehlerliste speichern"};
+inline constexpr Message SaveStyleLocationsDialogTitle{
+    "Save Current Style Locations", "Aktuelle Positionen der Styles speichern"};
+inline constexpr Message SaveStyleLocationsDialogText{
+    "The titles and the locations of the currently loaded flash and disk styles are saved into a text file. This file can be used to automatically update the style locations in all registrations, if the flash style memory or the disk style folder is reorganized.",
+    "Die Titel der derzeit geladenen Flash- und Disk-Styles werden mit ihrer aktuellen Position in einer Textdatei gespeichert. Diese Textdatei kann später (z.B. nach einer Reorganisation des Flash-Speichers oder des DiskStyle-Ordners) verwendet werden, um die Registrationen automatisch an die neuen Style-Positionen anzupassen."};
+inline constexpr Message UpdateStyleLocationsDialogTitle{
+    "Update Style Locations", "Aktualisieren der Style-Positionen"};
+inline constexpr Message UpdateStyleLocationsDialogText{
+    "This function will update the styles in all registrations to their new locations. This function is useful, if you have reorganized your flash style memory or your disk style folder. You'll need a text file in which the old style locations previously have been saved.\n\nThe new locations are determined by the currently loaded flash and disk style names. Please check your current settings.\n\nDon't run this function more than once with a registration or an archive.\n\nPlease backup your data before using this function.",
+    "Hiermit werden in allen Registrationen die Styles an ihre neuen Positionen angepaßt. Diese Funktion ist sinnvoll z.B. nach einer Reorganisation des Flash-Speichers oder des DiskStyle-Ordners. Voraussetzung hierfür ist eine Textdatei, in der die ursprünglichen Stylepositionen gespeichert worden sind.\n\nDie neuen Stylepositionen werden dem aktuell geladenen Flash-Style-Backup und/oder dem DiskStyle-Ordner entnommen. Stellen Sie sicher, daß hier die richtigen Einstellungen vorgenommen wurden. Die Registrationen, bei denen eine automatische Anpassung nicht möglich ist (z.B. weil der Style nicht mehr vorhanden ist oder umbenannt wurde), werden angezeigt.\n\nDiese Funktion darf nicht mehrfach ausgeführt werden, weil dadurch die Styleeinträge völlig durcheinander geraten würden!\n\n Sicherheitshalber sollte vor dieser Aktion eine Backupkopie der betroffenen Dateien angelegt werden."};
+inline constexpr Message ErrorListDialogTitle{"Error List", "Fehlerliste"};
+inline constexpr Message ErrorListHeading{
+    "Following registrations could not be updated:", "Folgende Einträge konnten nicht aktualisiert werden:"};
+inline constexpr Message SaveListButton{"Save List", "Liste speichern"};
 
 // ---- Registration side and archive side --------------------------------------------------------
 
 // ---- List operations, search, Multi Change, Edit Entry -----------------------------------------
+// The platform's checks of a typed number or text, shown before anything is stored.
+inline constexpr Message EnterIntegerBetween{
+    "Please enter an integer between %d and %d.",
+    "Bitte geben Sie eine ganze Zahl zwischen %d und %d ein."};
+inline constexpr Message EnterNoMoreCharacters{
+    "Please enter no more than %d characters.", "Bitte geben Sie nicht mehr als %d Zeichen ein."};
+inline constexpr Message TitleMustNotBeEmpty{
+    "The title must not be empty!", "Der Titel darf nicht leer sein!"};
+inline constexpr Message NoRegsSelected{
+    "No reg(s) selected!", "Keine Einträge zur Mehrfachbearbeitung ausgewählt!"};
+// Captions of the two registration editors; their other captions are English in both languages.
+inline constexpr Message EditEntryWindowTitle{"Edit Entry", "Eintrag bearbeiten"};
+inline constexpr Message EditEntryTitleLabel{"Title:", "Titel:"};
+inline constexpr Message EditEntryActiveLabel{"Active:", "Aktiv:"};
+inline constexpr Message EditEntryPreviousButton{"&Previous", "Zurück"};
+inline constexpr Message EditEntryNextButton{"&Next", "Weiter"};
+inline constexpr Message RegEditorCancelButton{"&Cancel", "Abbrechen"};
+inline constexpr Message MultiChangeWindowTitle{"Multi Change", "Mehrfach Änderung"};
 
 // ---- Protocol files ----------------------------------------------------------------------------
+inline constexpr Message ErrorCreatingProtocolFile{
+    "Error creating protocol file!", "Fehler beim Erstellen der Protokolldatei!"};
+inline constexpr Message ChooseProtocolType{"Choose Protocol Type", "Protokolltyp auswählen"};
+inline constexpr Message PleaseChooseProtocolType{
+    "Please choose a protocol type:", "Bitte wählen Sie den Typ des Protokolls:"};
+inline constexpr Message ProtocolBlankFormatted{"blank formatted", "Formatiert (mit Leerzeichen)"};
+inline constexpr Message ProtocolSeparatedByTabs{"separated by tabs", "Felder mit <TAB> getrennt"};
+inline constexpr Message CreateBlankProtocolTitle{
+    "Create Blank Formatted Protocol File", "Protokolldatei (mit Leerzeichen formatiert) speichern"};
+inline constexpr Message CreateTabProtocolTitle{
+    "Create Tab Formatted Protocol File", "Protokolldatei (mit <Tab> formatiert) speichern"};
+inline constexpr Message ProtocolFileFilter{"Protocol file (*.txt)|*.txt||", "Protocol file (*.txt)|*.txt||"};
 
 // ---- Main window, settings, dialogs ------------------------------------------------------------
 

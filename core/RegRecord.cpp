@@ -183,6 +183,14 @@ std::string RegRecord::title() const {
     return fieldText(bytes_.data() + kTitle, TitleSize);
 }
 
+std::string RegRecord::rawTitle() const {
+    const uint8_t* field = bytes_.data() + kTitle;
+    const void* nul = std::memchr(field, 0, TitleSize);
+    const size_t len =
+        nul ? static_cast<size_t>(static_cast<const uint8_t*>(nul) - field) : TitleSize;
+    return std::string(reinterpret_cast<const char*>(field), len);
+}
+
 void RegRecord::setTitle(std::string_view title) {
     setFieldText(bytes_.data() + kTitle, TitleSize, title);
 }
@@ -227,6 +235,10 @@ int RegRecord::styleByte() const {
 int RegRecord::diskStyleNumber() const {
     return byte(kDiskStyleNumber);
 }
+void RegRecord::setStyleBytes(int styleByte, int diskStyleNumber) {
+    setByte(kStyle, styleByte);
+    setByte(kDiskStyleNumber, diskStyleNumber);
+}
 
 bool RegRecord::autoAccomp() const {
     return byte(kAutoAccomp) == kSwitchOn;
@@ -243,6 +255,9 @@ int RegRecord::fingeringPosition() const {
 }
 void RegRecord::setFingeringPosition(int position) {
     setByte(kFingering, kFingeringList[std::clamp<size_t>(position, 0, 11)].code);
+}
+void RegRecord::setFingeringCode(int code) {
+    setByte(kFingering, code);
 }
 
 int RegRecord::splitLeft() const {
@@ -428,6 +443,9 @@ int RegRecord::volumePedalParts() const {
 int RegRecord::footswitchCode(int footswitch) const {
     return byte(footswitchGroup(footswitch));
 }
+void RegRecord::setFootswitchCode(int footswitch, int code) {
+    setByte(footswitchGroup(footswitch), code);
+}
 int RegRecord::footswitchPosition(int footswitch) const {
     return positionOfCode(kFootswitchList, byte(footswitchGroup(footswitch)));
 }
@@ -471,10 +489,13 @@ void RegRecord::setStopAccomp(bool on) {
 }
 
 void RegRecord::normalise() {
-    const int left = byte(kSplitLeft);
-    if (byte(kSplitRight) == 0 || left >= (byte(kSplitRight) & 0x7F))
+    // Both neighbours are compared as the notes they stand for: a left split byte with bit 7 set
+    // still orders the accompaniment split, and a right split byte of 0x80 (note 127, the top
+    // key) stays where the user put it.
+    const int left = splitLeft();
+    if (byte(kSplitRight) == 0 || left > splitRight())
         setByte(kSplitRight, 0x80 | (left + 1));
-    if (byte(kSplitAccomp) == 0 || left < (byte(kSplitAccomp) & 0x7F))
+    if (byte(kSplitAccomp) == 0 || left < splitAccomp())
         setByte(kSplitAccomp, 0x80 | left);
     if (byte(kStopAccomp) != kStopAccompOff && byte(kStopAccomp) != kStopAccompOn)
         setByte(kStopAccomp, kStopAccompOff);

@@ -63,6 +63,9 @@ public:
     // Title: up to the first NUL, trailing white space removed. Setting copies at most 16 bytes.
     std::string title() const;
     void setTitle(std::string_view title);
+    // The title bytes up to the first NUL as they are, trailing blanks included: what the editor
+    // shows, so that a title of blanks can be seen and kept.
+    std::string rawTitle() const;
     // True when the title bytes up to the first NUL are exactly "<Empty>" and the parameter block
     // is the default block.
     bool isEmpty() const;
@@ -77,6 +80,8 @@ public:
     // The raw Style byte (0..244 internal, 245 = disk style).
     int styleByte() const;
     int diskStyleNumber() const;
+    // Both bytes as given, for values the style index cannot express (a disk number past 249).
+    void setStyleBytes(int styleByte, int diskStyleNumber);
 
     bool autoAccomp() const;
     void setAutoAccomp(bool on);
@@ -85,6 +90,7 @@ public:
     int fingeringCode() const;
     int fingeringPosition() const;
     void setFingeringPosition(int position);
+    void setFingeringCode(int code);
 
     // Split points as note numbers 0..127.
     int splitLeft() const;
@@ -157,6 +163,8 @@ public:
 
     // Footswitches 1 and 2.
     int footswitchCode(int footswitch) const;
+    // The function byte as given; the part byte is left alone.
+    void setFootswitchCode(int footswitch, int code);
     int footswitchPosition(int footswitch) const;
     // Stores the function code of a list position; for positions 0..5 (the part-related
     // functions) bit 4 of the part byte becomes the Sustain flag, otherwise it is kept.

@@ -153,3 +153,65 @@ TEST(RegRecord, VolumeLimitRisesForLoudRecords) {
     r.setPartVolume(AccPart::Phr2, 128);
     EXPECT_EQ(r.volumeLimit(), 255);
 }
+
+TEST(RegRecord, RawTitleKeepsBlanksThatTheTitleTrims) {
+    RegRecord r = RegRecord::empty();
+    r.setTitle("   ");
+    EXPECT_EQ(r.rawTitle(), "   ");
+    EXPECT_EQ(r.title(), "");
+    r.setTitle("ABCDEFGHIJKLMNOP"); // 16 characters, no NUL
+    EXPECT_EQ(r.rawTitle(), "ABCDEFGHIJKLMNOP");
+}
+
+TEST(RegRecord, RawCodeSettersStoreValuesTheListsCannotShow) {
+    RegRecord r = RegRecord::empty();
+    r.setFingeringCode(13);
+    EXPECT_EQ(r.fingeringCode(), 13);
+    EXPECT_EQ(r.fingeringPosition(), 0);
+    r.setFootswitchCode(2, 41);
+    EXPECT_EQ(r.footswitchCode(2), 41);
+    EXPECT_EQ(r.footswitchParts(2), 0x0F); // part byte untouched
+    r.setStyleBytes(245, 250);
+    EXPECT_EQ(r.styleIndex(), 495); // past the 495 styles
+    r.setStyleBytes(250, 3);
+    EXPECT_EQ(r.styleIndex(), 248);
+}
+
+// Normalising compares the neighbours as notes: the top key as right split (stored 0x80) and a
+// left split byte with bit 7 set must not break the order.
+TEST(RegRecord, NormaliseKeepsTheTopKeyAndMasksTheLeftSplit) {
+    struct Case {
+        const char* what;
+        int left, right, accomp; // notes written through the accessors
+        int wantRight, wantAccomp;
+    };
+    const Case cases[] = {
+        {"right split on the top key stays", 54, 127, 40, 127, 40},
+        {"left split on the top key", 127, 127, 127, 127, 127},
+        {"right below left is raised", 60, 39, 70, 60, 60},
+        {"all equal stay", 54, 54, 54, 54, 54},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RegRecord r = RegRecord::empty();
+        r.setSplitLeft(c.left);
+        r.setSplitRight(c.right);
+        r.setSplitAccomp(c.accomp);
+        r.normalise();
+        EXPECT_EQ(r.splitLeft(), c.left);
+        EXPECT_EQ(r.splitRight(), c.wantRight);
+        EXPECT_EQ(r.splitAccomp(), c.wantAccomp);
+    }
+
+    // A left split byte with bit 7 set (0xB6, note 54) still lowers an accompaniment split above
+    // it. No accessor writes bit 7, so the byte (record offset 22) is set directly.
+    RegRecord r = RegRecord::empty();
+    r.setSplitAccomp(70);
+    auto bytes = r.bytes();
+    bytes[22] = 0xB6;
+    r = RegRecord::fromBytes(bytes.data());
+    ASSERT_EQ(r.splitLeft(), 54);
+    r.normalise();
+    EXPECT_EQ(r.splitAccomp(), 54);
+    EXPECT_EQ(r.splitRight(), 54);
+}
