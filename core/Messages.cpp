@@ -41,6 +41,8 @@ std::string UserMessage::text(Language lang) const {
     if (!message)
         return {};
     std::string out(message->text(lang));
+    if (!numbers.empty())
+        out = format(out, numbers.data(), static_cast<int>(numbers.size()));
     const size_t at = out.find("%1");
     if (at != std::string::npos)
         out.replace(at, 2, argument);

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tombrel {
 
@@ -23,10 +24,19 @@ struct UserMessage {
     const Message* message = nullptr;
     std::string platformError;
     std::string argument; // replaces "%1" in the message text, where it has one
+    // Fill the "%d" placeholders in order ("Delete %d entries?"); empty for texts without them.
+    std::vector<long long> numbers{};
 
-    // The message text in the given language with "%1" filled in.
+    // The message text in the given language with "%d" and "%1" filled in.
     std::string text(Language lang) const;
 };
+
+// A message with nothing to fill in and no platform text.
+inline UserMessage userMessage(const Message& message) {
+    UserMessage m;
+    m.message = &message;
+    return m;
+}
 
 // Fills "%d"-style placeholders the way the program's texts use them.
 std::string formatMessage(std::string_view pattern, long long value);
@@ -150,6 +160,39 @@ inline constexpr Message ErrorListHeading{
 inline constexpr Message SaveListButton{"Save List", "Liste speichern"};
 
 // ---- Registration side and archive side --------------------------------------------------------
+inline constexpr Message RegistrationsChanged{
+    "The Registrations have been changed!\n\nSave changes?",
+    "Die Registrationen wurden geändert!\n\nÄnderungen speichern?"};
+inline constexpr Message TooManyRegistrations{
+    "The Registration contains more than 512 entries!\n\nYou must delete some entries.",
+    "Es sind mehr als 512 Registrationen vorhanden!\n\nBitte löschen Sie einige Einträge."};
+// Save As words it with two blanks before the number.
+inline constexpr Message TooManyRegistrationsSaveAs{
+    "The Registration contains more than  512 entries!\n\nYou must delete some entries.",
+    "Es sind mehr als 512 Registrationen vorhanden!\n\nBitte löschen Sie einige Einträge."};
+// A list that would need more than 64 banks (possible with hidden empty entries) is not saved:
+// the banks after the 64th would be lost.
+inline constexpr Message TooManyBanks{
+    "The Registration contains more than 64 banks!\n\nYou must delete some banks.",
+    "Es sind mehr als 64 Bänke vorhanden!\n\nBitte löschen Sie einige Bänke."};
+inline constexpr Message FileExistsOverwrite{
+    "A file with this name already exists!\n\nOverwrite?",
+    "Es existiert bereits eine Datei mit diesem Namen!\n\nÜberschreiben?"};
+// The backup-set variant writes "datei" in small letters.
+inline constexpr Message FileExistsOverwriteInBackupSet{
+    "A file with this name already exists!\n\nOverwrite?",
+    "Es existiert bereits eine datei mit diesem Namen!\n\nÜberschreiben?"};
+inline constexpr Message OpenRegBackupCaption{
+    "Open Yamaha Registration Backup", "Yamaha Registration Backup öffnen"};
+inline constexpr Message SaveRegBackupCaption{
+    "Save Yamaha Registration Backup", "Yamaha Registration Backup speichern"};
+inline constexpr Message ArchiveChanged{
+    "The Registration Archive has been changed!\n\nSave changes?",
+    "Das Archiv wurde geändert!\n\nÄnderungen speichern?"};
+inline constexpr Message OpenArchiveCaption{
+    "Open Yamaha Registration Archive", "Yamaha Registration Archiv öffnen "};
+inline constexpr Message SaveArchiveCaption{
+    "Save Yamaha Registration Archive", "Yamaha Registration Archiv speichern"};
 
 // ---- List operations, search, Multi Change, Edit Entry -----------------------------------------
 // The platform's checks of a typed number or text, shown before anything is stored.

@@ -70,8 +70,10 @@ TEST(RegRecord, TitleFieldRules) {
     r.setTitle("ABCDEFGHIJKLMNOPQR");
     EXPECT_EQ(r.title(), "ABCDEFGHIJKLMNOP");
     EXPECT_EQ(r.bytes()[15], 'P');
+    EXPECT_EQ(r.rawTitle(), "ABCDEFGHIJKLMNOP"); // a full field has no NUL to stop at
     r.setTitle("Ab  ");
     EXPECT_EQ(r.title(), "Ab");
+    EXPECT_EQ(r.rawTitle(), "Ab  "); // the sort compares the stored bytes, blanks included
     EXPECT_EQ(r.bytes()[4], 0);
 }
 
