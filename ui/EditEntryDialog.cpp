@@ -138,7 +138,7 @@ QWidget* EditEntryDialog::buildTopLine() {
     setControlId(title_, 1033);
     title_->setMaxLength(EditEntryForm::MaxTitleLength);
     title_->setValidator(new Text1252Validator(false, title_));
-    title_->setMinimumWidth(title_->fontMetrics().horizontalAdvance(QLatin1Char('W')) * 16);
+    title_->setFixedWidth(title_->fontMetrics().averageCharWidth() * 24);
     active_ = makeCheck(line, 1000, uiText(msg::EditEntryActiveLabel, context_.lang));
     active_->setLayoutDirection(Qt::RightToLeft); // caption before the box, like "Title:"
 

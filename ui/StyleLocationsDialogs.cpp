@@ -3,7 +3,7 @@
 #include "ui/DialogButtons.h"
 #include "ui/UiText.h"
 
-#include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -84,21 +84,23 @@ ErrorListDialog::ErrorListDialog(std::vector<std::string> errors, Interaction& i
     list_->setMinimumSize(list_->fontMetrics().averageCharWidth() * kErrorListWidth,
                           list_->fontMetrics().lineSpacing() * kErrorListLines);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* save =
-        buttons->addButton(uiText(msg::SaveListButton, lang), QDialogButtonBox::ActionRole);
+    auto* save = new QPushButton(uiText(msg::SaveListButton, lang), this);
     setControlId(save, 1116);
     save->setAutoDefault(false);
-    QPushButton* ok = buttons->addButton(uiText(msg::Ok, lang), QDialogButtonBox::AcceptRole);
+    auto* ok = new QPushButton(uiText(msg::Ok, lang), this);
     setControlId(ok, 1);
     ok->setDefault(true);
     connect(save, &QPushButton::clicked, this, &ErrorListDialog::saveList);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(save);
+    buttons->addStretch();
+    buttons->addWidget(ok);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addWidget(list_, 1);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
 }
 
 void ErrorListDialog::saveList() {
