@@ -273,6 +273,28 @@ private Q_SLOTS:
         QCOMPARE(shared.size(), size_t(1));
     }
 
+    void kitBoxesListTheModelsDrumKits_data() {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("kitOne");
+        QTest::newRow("PSR-9000") << int(kPsr9000) << 18 << "Live!Funk+P";
+        QTest::newRow("PSR-9000pro") << int(kPro) << 26 << "Live!FunkKt";
+    }
+
+    void kitBoxesListTheModelsDrumKits() {
+        QFETCH(int, model);
+        QFETCH(int, count);
+        QFETCH(QString, kitOne);
+        RegRecord r = sample();
+        r.setFootswitchPosition(2, kFootswitchPercussionPosition);
+        r.setFootswitchKit(2, 1);
+        ScriptedInteraction ui;
+        EditEntryDialog dialog(r, contextFor(ui, KeyboardModel(model)));
+        for (int id : {1165, 1169})
+            QCOMPARE(box(dialog, id)->count(), count);
+        QCOMPARE(box(dialog, 1169)->currentText(), kitOne);
+    }
+
     void styleBoxShowsEveryStyleByName() {
         ScriptedInteraction ui;
         RegRecord r = sample();
