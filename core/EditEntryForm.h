@@ -127,6 +127,10 @@ struct EditEntryForm {
     const EditEntryPart& part(AccPart p) const { return parts[static_cast<size_t>(p)]; }
 };
 
+// How the dialog was left. Previous and Next store like OK; the owner then steps to the
+// registration above or below. Cancel stores nothing.
+enum class EditEntryResult { Ok, Cancel, Previous, Next };
+
 // ---- Rules while the dialog is open ----
 
 // "Auto Accomp." and "Song Player:" exclude each other: checking one clears the other.
