@@ -8,6 +8,7 @@
 // numbers or UTF-8 text. A box without a selection leaves its field as it was, so a stored value
 // that the lists cannot show survives the dialog.
 
+#include "core/EntryDialogs.h"
 #include "core/KeyboardModel.h"
 #include "core/RegEditorControls.h"
 #include "core/RegRecord.h"
@@ -126,6 +127,9 @@ struct EditEntryForm {
     EditEntryPart& part(AccPart p) { return parts[static_cast<size_t>(p)]; }
     const EditEntryPart& part(AccPart p) const { return parts[static_cast<size_t>(p)]; }
 };
+
+// How the dialog was left (EditEntryResult, with the list commands' dialogs): Previous and Next
+// store like OK; the owner then steps to the registration above or below. Cancel stores nothing.
 
 // ---- Rules while the dialog is open ----
 

@@ -218,7 +218,17 @@ inline constexpr Message DeleteEntries{"Delete %d entries?", "%d Einträge lösc
 inline constexpr Message DeleteCategoriesAndEntries{
     "Delete %d categories and %d entries?", "%d Kategorien und %d Einträge löschen?"};
 inline constexpr Message DeleteCategories{"Delete %d categories?", "%d Kategorien löschen?"};
-// The same text in both languages.
+inline constexpr Message RegEditorOkButton{"&OK", "&OK"};
+// The Search dialog.
+inline constexpr Message SearchCaption{"Search", "Suchen"};
+inline constexpr Message SearchLabel{"Search:", "Suchtext:"};
+inline constexpr Message SearchTitleOption{"search title", "Titel"};
+inline constexpr Message SearchRightVoicesOption{"search right voices", "Voices R1-R3"};
+inline constexpr Message SearchLeftVoiceOption{"search left voice", "Left-Voice"};
+inline constexpr Message SearchAccompVoicesOption{"search accomp. voices", "Accomp.-Voices"};
+inline constexpr Message SearchStyleNameOption{"search style name", "Styletitel"};
+inline constexpr Message SearchButton{"Search", "Suchen"};
+// The same words in both languages.
 inline constexpr Message SearchTextNotFound{"Searchtext not found!", "Searchtext not found!"};
 
 // ---- Protocol files ----------------------------------------------------------------------------
@@ -270,7 +280,6 @@ inline constexpr Message DeleteButton{"Delete", "Löschen"};
 inline constexpr Message UpButton{"Up", "Nach oben"};
 inline constexpr Message DownButton{"Down", "Nach unten"};
 inline constexpr Message MultiChangeButton{"Multi Change", "Mehrf. Änd."};
-inline constexpr Message SearchButton{"Search", "Suchen"};
 inline constexpr Message ProtocolButton{"Protocol", "Protokoll"};
 inline constexpr Message UpdateStylesButton{"Update Styles", "Styles aktual."};
 inline constexpr Message NewCategoryButton{"New Category", "Neue Kateg."};

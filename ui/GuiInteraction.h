@@ -1,27 +1,42 @@
 #pragma once
 
-// The desktop program's answer to the commands' questions: message boxes with the warning or
-// question icon, the platform's file dialogs, the Select Keyboard Type dialog, the backup-set
-// dialog and the wait cursor. Every window it opens is modal over the given parent.
+// The desktop program's answers to a command's questions: message boxes with the warning and
+// question icons and their buttons, the platform's file dialogs, the keyboard type dialog and the
+// wait cursor.
 
 #include "core/Interaction.h"
 #include "core/Messages.h"
 
 #include <QPointer>
 #include <QString>
-#include <QWidget>
+
+#include <functional>
+#include <string_view>
+
+class QWidget;
 
 namespace tombrel {
 
-// A filter of the form "Name (*.x)|*.x|All Files (*.*)|*.*||" as QFileDialog writes it:
-// "Name (*.x);;All Files (*)". "*.*" becomes "*", which here also matches names without a dot.
-QString qtFileFilter(const std::string& filter);
+// "Text file (*.txt)|*.txt|All Files (*.*)|*.*||" in Qt's form, one filter a line:
+// "Text file (*.txt)" and "All Files (*.*)". A description that does not end with its patterns
+// in parentheses gets them; several patterns ("*.a;*.b") are separated by blanks.
+QStringList qtFileFilters(std::string_view filter);
+
+// A message box's text: the platform's own description first, then the program's message.
+QString messageBoxText(const UserMessage& message, Language lang);
 
 class GuiInteraction : public Interaction {
 public:
-    GuiInteraction(QWidget* parent, Language lang) : parent_(parent), lang_(lang) {}
+    explicit GuiInteraction(Language lang, QWidget* parent = nullptr);
 
-    void setParent(QWidget* parent) { parent_ = parent; }
+    // The window the boxes and dialogs belong to.
+    void setParentWidget(QWidget* parent) { parent_ = parent; }
+    Language language() const { return lang_; }
+
+    // The backup-set tree dialog. Until one is given, chooseBackupSet answers as cancelled.
+    using BackupSetDialog = std::function<std::optional<BackupSetChoice>(
+        QWidget* parent, const BackupSetDialogRequest& request, Language lang)>;
+    void setBackupSetDialog(BackupSetDialog dialog) { backupSetDialog_ = std::move(dialog); }
 
     void warn(const UserMessage& message) override;
     Answer askYesNoCancel(const UserMessage& question) override;
@@ -35,12 +50,10 @@ public:
 
 private:
     std::optional<std::string> chooseFile(const FileDialogRequest& request, bool save);
-    // The wait cursor gives way while a window waits for the user.
-    class BusyPause;
 
-    QPointer<QWidget> parent_;
     Language lang_;
-    int busyDepth_ = 0;
+    QPointer<QWidget> parent_;
+    BackupSetDialog backupSetDialog_;
 };
 
 } // namespace tombrel

@@ -3,13 +3,20 @@
 #include "core/DocumentKind.h"
 #include "core/Interaction.h"
 #include "core/ListCommands.h"
+#include "core/StyleLocations.h"
 #include "ui/ArchiveListModel.h"
+#include "ui/BackupSetDialog.h"
+#include "ui/BackupSetIcons.h"
 #include "ui/DiskStyleFolderDialog.h"
+#include "ui/EditEntryDialog.h"
 #include "ui/GuiInteraction.h"
 #include "ui/HelpDocument.h"
+#include "ui/MultiChangeDialog.h"
 #include "ui/PaneListView.h"
 #include "ui/ProgramIcon.h"
+#include "ui/ProtocolTypeDialog.h"
 #include "ui/RegListModel.h"
+#include "ui/StyleLocationsDialogs.h"
 #include "ui/TitleEditDialog.h"
 #include "ui/UiText.h"
 #include "ui/WindowEntryDialogs.h"
@@ -31,17 +38,6 @@
 namespace tombrel {
 
 namespace {
-
-// Commands whose dialogs are part of the program; every other button stays disabled until its
-// dialog arrives.
-const std::set<int> kWiredCommands = {
-    1001, 1002, 1003, 1009, 1004, 1005, 1006, 1007, 1036, 1008, // files
-    1032, 1035, 1052,                                           // categories
-    1030, 1020, 1033, 1021, 1024, 1025, 1026, 1029,             // registration list
-    1031, 1012, 1034, 1013, 1014, 1015, 1016, 1017,             // archive list
-    1,    1042, 1049,                                           // Exit, Settings, Help
-    1010, 1011,                                                 // the lists
-};
 
 // Buttons that are enabled whatever the panes hold (when their command is part of the program).
 const int kAlwaysEnabled[] = {1001, 1002, 1005, 1006, 1, 1042, 1046, 1049};
@@ -89,10 +85,32 @@ std::map<int, bool> statesById(const CommandStates& states) {
     };
 }
 
+// The backup-set dialog for the commands that open and save inside the keyboard's sets.
+std::optional<BackupSetChoice>
+chooseBackupSetInDialog(QWidget* parent, const BackupSetDialogRequest& request, Language lang) {
+    BackupSetDialog::Options options;
+    options.mode = request.mode == BackupSetDialogMode::Save ? BackupSetDialog::Mode::Save
+                                                             : BackupSetDialog::Mode::Open;
+    if (request.caption)
+        options.caption = uiText(*request.caption, lang);
+    options.matchingSetIcon =
+        backupSetIcon(request.iconId == kFlashStyleBackupSetIcon ? BackupSetIcon::FlashStyle
+                                                                 : BackupSetIcon::Registration);
+    options.pattern = request.pattern;
+    options.noNetwork = request.noNetwork;
+    options.initialPath = request.initialPath;
+    BackupSetDialog dialog(options, lang, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return BackupSetChoice{dialog.resultPath(), dialog.currentFolder()};
+}
+
 std::unique_ptr<Interaction> ownInteraction(Interaction* given, QWidget* parent, Language lang) {
     if (given)
         return nullptr;
-    return std::make_unique<GuiInteraction>(parent, lang);
+    auto gui = std::make_unique<GuiInteraction>(lang, parent);
+    gui->setBackupSetDialog(chooseBackupSetInDialog);
+    return gui;
 }
 
 } // namespace
@@ -104,7 +122,7 @@ MainWindow::MainWindow(const Setup& setup, StyleNameTable& styleNames, DiskStyle
       helpFolders_(setup.helpFolders), settings_(setup.settings),
       ownUi_(ownInteraction(ui, this, setup.lang)), ui_(ui ? *ui : *ownUi_),
       styleNames_(styleNames), diskStyles_(diskStyles), reg_(ui_), arch_(ui_),
-      styles_(styleNames, diskStyles, ui_), wiredCommands_(kWiredCommands) {
+      styles_(styleNames, diskStyles, ui_) {
     if (helpFolders_.isEmpty())
         helpFolders_ = defaultHelpFolders(startDirectory_);
     setWindowTitle(uiText(msg::MainWindowTitle, lang_));
@@ -129,14 +147,56 @@ MainWindow::MainWindow(const Setup& setup, StyleNameTable& styleNames, DiskStyle
             move(place);
     }
 
+    installDefaultHooks();
+    entryDialogs_ = std::make_unique<WindowEntryDialogs>(
+        [this](RegRecord& record, KeyboardModel model) { return hooks_.editEntry(record, model); },
+        [this](const std::string& title) { return hooks_.bankTitle(title); },
+        [this](const MultiChangeForm& form) { return hooks_.multiChange(form); });
+
+    refreshRegPane();
+    refreshArchivePane();
+    refreshStyleNameControls();
+    updateCommandStates();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::installDefaultHooks() {
     hooks_.categoryName = [this](const std::string& current) {
         return tombrel::editCategory(this, lang_, current);
     };
     hooks_.bankTitle = [this](const std::string& current) {
         return tombrel::editBankTitle(this, lang_, current);
     };
-    entryDialogs_ = std::make_unique<WindowEntryDialogs>(
-        [this](const std::string& title) { return hooks_.bankTitle(title); });
+    hooks_.editEntry = [this](RegRecord& record, KeyboardModel model) {
+        EditEntryContext context;
+        context.model = model;
+        for (size_t i = 0; i < SongPathMappings::PairCount; ++i)
+            context.songPaths.pairs[i] = {settings_.keyboardPath[i], settings_.pcPath[i]};
+        context.players = settings_.playerPath;
+        context.styles = &styleNames_;
+        context.diskStyles = &diskStyles_;
+        context.interaction = &ui_;
+        context.lang = lang_;
+        return tombrel::editEntry(this, record, context);
+    };
+    hooks_.multiChange = [this](const MultiChangeForm& common) {
+        return tombrel::multiChange(this, common, ui_, lang_);
+    };
+    hooks_.searchDialog = [this](SearchSide side, const SearchNext& searchNext) {
+        runSearchDialog(this, side, searchNext, ui_, lang_);
+    };
+    hooks_.protocolType = [this] {
+        return chooseProtocolType(this, lang_);
+    };
+    hooks_.styleLocationsInfo = [this](bool update) {
+        return update ? confirmUpdateStyleLocations(this, lang_)
+                      : confirmSaveStyleLocations(this, lang_);
+    };
+    hooks_.errorList = [this](const std::vector<std::string>& errors) {
+        ErrorListDialog dialog(errors, ui_, lang_, this);
+        dialog.exec();
+    };
     hooks_.settingsDialog = [this](const SettingsDialog::Values& values, bool extended) {
         SettingsDialog dialog(values, extended, lang_, this);
         return dialog.exec() == QDialog::Accepted ? std::optional(dialog.values()) : std::nullopt;
@@ -152,14 +212,7 @@ MainWindow::MainWindow(const Setup& setup, StyleNameTable& styleNames, DiskStyle
     };
     hooks_.storeSettings = [](const Settings&) {
     };
-
-    refreshRegPane();
-    refreshArchivePane();
-    refreshStyleNameControls();
-    updateCommandStates();
 }
-
-MainWindow::~MainWindow() = default;
 
 void MainWindow::setHooks(Hooks hooks) {
     hooks_ = std::move(hooks);
@@ -262,25 +315,8 @@ void MainWindow::updateCommandStates() {
         allowed_[id] = true;
     for (const auto& [id, enabled] : allowed_) {
         if (QWidget* widget = control(id))
-            widget->setEnabled(enabled && commandAvailable(id));
+            widget->setEnabled(enabled);
     }
-}
-
-bool MainWindow::commandAvailable(int id) const {
-    if (!WindowEntryDialogs::kHasRegistrationEditors) {
-        // Without the registration editor, Edit Entry serves bank title lines only.
-        if (id == 1033) {
-            const std::optional<int> row =
-                selectionOf(*regList_).onlyReal(static_cast<int>(reg_.lines().size()));
-            return row && reg_.lines()[static_cast<size_t>(*row)].isBankLine;
-        }
-        if (id == 1034) {
-            const std::optional<int> row =
-                selectionOf(*archList_).onlyReal(static_cast<int>(arch_.list().size()));
-            return row && arch_.list()[static_cast<size_t>(*row)].isBankTitleLine();
-        }
-    }
-    return wiredCommands_.count(id) != 0;
 }
 
 bool MainWindow::commandAllowed(int id) const {
@@ -380,6 +416,112 @@ void MainWindow::connectListCommands() {
     on(1014, right, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
         transferToRegistrations(arch_, a, reg_, r, TransferMode::Move);
     });
+    on(1050, left, ShowRegList, [this](ListSelection& r, ListSelection&) {
+        multiChangeRegLines(reg_, r, *entryDialogs_, ui_);
+    });
+    on(1051, right, ShowArchiveList, [this](ListSelection&, ListSelection& a) {
+        multiChangeArchiveLines(arch_, a, reg_, *entryDialogs_, ui_);
+    });
+
+    const auto button = [this](int id, auto handler) {
+        connect(static_cast<QPushButton*>(control(id)), &QPushButton::clicked, this, handler);
+    };
+    button(1040, [this] { search(Pane::Registration); });
+    button(1041, [this] { search(Pane::Archive); });
+    button(1043, [this] { writeProtocol(Pane::Registration); });
+    button(1044, [this] { writeProtocol(Pane::Archive); });
+    button(1047, [this] { updateStyleLocationsCommand(Pane::Registration); });
+    button(1048, [this] { updateStyleLocationsCommand(Pane::Archive); });
+    button(1046, [this] { saveStyleLocationsCommand(); });
+}
+
+void MainWindow::search(Pane pane) {
+    const bool registrations = pane == Pane::Registration;
+    if (registrations ? !reg_.isOpen() : !arch_.isOpen())
+        return;
+    // Every press of the dialog's Search button looks on from the line selected now.
+    const SearchNext next = [this, registrations](const SearchRequest& request) {
+        SearchOptions options;
+        options.title = request.title;
+        options.rightVoices = request.rightVoices;
+        options.leftVoice = request.leftVoice;
+        options.accompVoices = request.accompVoices;
+        options.styleName = request.styleName;
+        const RegistrationMatcher matcher(request.text, options, styleNames_, diskStyles_);
+        PaneListView* list = registrations ? regList_ : archList_;
+        ListSelection selection = selectionOf(*list);
+        const bool found = registrations ? searchNext(reg_.lines(), selection, matcher)
+                                         : searchNext(arch_, selection, matcher);
+        if (found) {
+            // A hit among a collapsed category's lines has expanded it.
+            if (!registrations)
+                archModel_->reload();
+            showSelection(*list, selection);
+            updateCommandStates();
+        }
+        return found;
+    };
+    hooks_.searchDialog(registrations ? SearchSide::Registration : SearchSide::Archive, next);
+    afterCommand(pane);
+}
+
+void MainWindow::writeProtocol(Pane pane) {
+    const bool registrations = pane == Pane::Registration;
+    if (registrations ? !reg_.isOpen() : !arch_.isOpen())
+        return;
+    if (const std::optional<ProtocolType> type = hooks_.protocolType()) {
+        if (const std::optional<std::string> path = chooseProtocolFile(ui_, *type, lang_)) {
+            std::optional<UserMessage> failure;
+            {
+                BusyScope busy(ui_);
+                failure =
+                    registrations
+                        ? writeRegistrationProtocolFile(*path, *type, reg_.lines(), styleNames_)
+                        : writeArchiveProtocolFile(*path, *type, arch_.list(), styleNames_);
+            }
+            if (failure)
+                ui_.warn(*failure);
+        }
+    }
+    afterCommand(pane);
+}
+
+void MainWindow::saveStyleLocationsCommand() {
+    if (hooks_.styleLocationsInfo(false))
+        saveStyleLocations(ui_, lang_, styleNames_, styles_.flashMode(), diskStyles_,
+                           styles_.diskMode());
+    updateCommandStates();
+}
+
+void MainWindow::updateStyleLocationsCommand(Pane pane) {
+    const bool registrations = pane == Pane::Registration;
+    if (registrations ? !reg_.isOpen() : !arch_.isOpen())
+        return;
+    if (hooks_.styleLocationsInfo(true)) {
+        if (const std::optional<StyleLocationList> oldList = loadOldStyleLocations(ui_, lang_)) {
+            StyleLocationsUpdate result;
+            {
+                BusyScope busy(ui_);
+                const StyleLocationList current = currentStyleLocations(
+                    styleNames_, styles_.flashMode(), diskStyles_, styles_.diskMode());
+                const std::vector<StyleUpdateTarget> targets =
+                    registrations ? regSideUpdateTargets(reg_.lines())
+                                  : archiveUpdateTargets(arch_.list());
+                result = updateStyleLocations(targets, *oldList, current);
+            }
+            if (result.modified) {
+                if (registrations)
+                    reg_.setModified();
+                else
+                    arch_.setModified();
+            }
+            if (result.message)
+                ui_.warn(*result.message);
+            if (!result.errors.empty())
+                hooks_.errorList(result.errors);
+        }
+    }
+    afterCommand(pane);
 }
 
 void MainWindow::afterCommand(Pane pane) {

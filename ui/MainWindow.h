@@ -7,10 +7,13 @@
 // command-state rules. Escape, Exit and the close box leave through both save-changes prompts.
 
 #include "core/ArchiveSide.h"
+#include "core/EntryDialogs.h"
 #include "core/Messages.h"
 #include "core/RegistrationSide.h"
 #include "core/Settings.h"
 #include "core/StyleNameModes.h"
+#include "export/Protocol.h"
+#include "ui/SearchDialog.h"
 #include "ui/SettingsDialog.h"
 #include "ui/ViewSelection.h"
 
@@ -24,6 +27,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -63,6 +67,19 @@ public:
         std::function<std::optional<std::string>(const std::string& current)> categoryName;
         // The bank title dialog (Edit Entry on a bank line of either pane).
         std::function<std::optional<std::string>(const std::string& current)> bankTitle;
+        // The Edit Entry dialog on a registration, in place.
+        std::function<EditEntryResult(RegRecord& record, KeyboardModel model)> editEntry;
+        // The Multi Change dialog: the form to apply after OK.
+        std::function<std::optional<MultiChangeForm>(const MultiChangeForm& common)> multiChange;
+        // The Search dialog over the window until the user closes it.
+        std::function<void(SearchSide side, const SearchNext& searchNext)> searchDialog;
+        // The protocol type dialog.
+        std::function<std::optional<ProtocolType>()> protocolType;
+        // The explanation before Save Sty. Loc. (`update` false) and Update Styles (true); true
+        // to go on.
+        std::function<bool(bool update)> styleLocationsInfo;
+        // The Error List dialog after Update Styles.
+        std::function<void(const std::vector<std::string>& errors)> errorList;
         // The Settings dialog: the values after OK.
         std::function<std::optional<SettingsDialog::Values>(const SettingsDialog::Values& current,
                                                             bool extendedMode)>
@@ -106,11 +123,8 @@ public:
 
     // Enables every button by the command-state rules and the panes' selections.
     void updateCommandStates();
-    // What the rules said for the control at the last update; a button is enabled when they
-    // allow it and its command is part of the program.
+    // What the rules said for the control at the last update.
     bool commandAllowed(int id) const;
-    // Whether the control's command is part of the program for the current selections.
-    bool commandAvailable(int id) const;
 
     // Leaving: both save-changes prompts, then the settings are stored and the window closes.
     // False when a prompt was cancelled and the program goes on.
@@ -174,6 +188,11 @@ private:
     void regListDoubleClicked(int row);
     void archiveListDoubleClicked(int row);
     void editSettings();
+    void search(Pane pane);
+    void writeProtocol(Pane pane);
+    void saveStyleLocationsCommand();
+    void updateStyleLocationsCommand(Pane pane);
+    void installDefaultHooks();
 
     // Style names (MainWindowStyles.cpp).
     void chooseFlashFactory();
@@ -222,8 +241,6 @@ private:
     QGroupBox* regPane_ = nullptr;
     QGroupBox* archPane_ = nullptr;
 
-    // Buttons whose command is not part of the program yet stay disabled.
-    std::set<int> wiredCommands_;
     std::map<int, bool> allowed_;
     Pane lastFocusedPane_ = Pane::Registration;
     QStringList pendingFiles_;

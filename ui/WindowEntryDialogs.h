@@ -1,9 +1,7 @@
 #pragma once
 
-// The dialogs the list commands open on a line, as the main window shows them. The bank title
-// dialog is the window's hook; the registration editors are added here as they become part of
-// the program (until then the window keeps Edit Entry on registrations and Multi Change
-// disabled, so the commands never reach them).
+// The dialogs the list commands open on a line, as the main window shows them: each one is a
+// function the window gives, so that its hooks decide which dialog appears.
 
 #include "core/EntryDialogs.h"
 
@@ -15,23 +13,32 @@ namespace tombrel {
 
 class WindowEntryDialogs : public EntryDialogs {
 public:
+    using EditEntry = std::function<EditEntryResult(RegRecord& record, KeyboardModel model)>;
     using TitleDialog = std::function<std::optional<std::string>(const std::string& title)>;
+    using MultiChange = std::function<std::optional<MultiChangeForm>(const MultiChangeForm& form)>;
 
-    explicit WindowEntryDialogs(TitleDialog bankTitle) : bankTitle_(std::move(bankTitle)) {}
+    WindowEntryDialogs(EditEntry editEntry, TitleDialog bankTitle, MultiChange multiChange)
+        : editEntry_(std::move(editEntry)), bankTitle_(std::move(bankTitle)),
+          multiChange_(std::move(multiChange)) {}
 
-    // Whether Edit Entry on a registration and Multi Change have their dialogs.
-    static constexpr bool kHasRegistrationEditors = false;
-
-    EditEntryResult editEntry(RegRecord&, KeyboardModel) override {
-        return EditEntryResult::Cancel;
+    EditEntryResult editEntry(RegRecord& record, KeyboardModel model) override {
+        return editEntry_(record, model);
     }
     std::optional<std::string> editBankTitle(const std::string& title) override {
         return bankTitle_(title);
     }
-    bool multiChange(MultiChangeForm&) override { return false; }
+    bool multiChange(MultiChangeForm& form) override {
+        std::optional<MultiChangeForm> chosen = multiChange_(form);
+        if (!chosen)
+            return false;
+        form = std::move(*chosen);
+        return true;
+    }
 
 private:
+    EditEntry editEntry_;
     TitleDialog bankTitle_;
+    MultiChange multiChange_;
 };
 
 } // namespace tombrel

@@ -2,7 +2,7 @@
 // against reading that archive alone in the same run. Goal: the window up and shown within three
 // times the read. Also: expanding a category of 100,000 lines in the view.
 //
-// Runs without a display (the offscreen platform) unless QT_QPA_PLATFORM says otherwise.
+// Shares the main() of the desktop program's benchmarks, which runs them without a display.
 
 #include "core/ArchiveFile.h"
 #include "core/DiskStyleTexts.h"
@@ -55,14 +55,29 @@ std::string writeArchive(const std::string& name, int perCategory) {
     return path.string();
 }
 
+// An archive file written on first use and removed when the program ends.
+class ArchiveFixture {
+public:
+    ArchiveFixture(const std::string& name, int perCategory)
+        : path_(writeArchive(name, perCategory)) {}
+    ~ArchiveFixture() {
+        std::error_code ec;
+        fs::remove(path_, ec);
+    }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
 const std::string& manyCategories() {
-    static const std::string path = writeArchive("tombrel-bench-window.yra", 1000);
-    return path;
+    static const ArchiveFixture file("tombrel-bench-window.yra", 1000);
+    return file.path();
 }
 
 const std::string& oneCategory() {
-    static const std::string path = writeArchive("tombrel-bench-window-one.yra", kRegistrations);
-    return path;
+    static const ArchiveFixture file("tombrel-bench-window-one.yra", kRegistrations);
+    return file.path();
 }
 
 double readSeconds(const std::string& path) {
@@ -154,16 +169,3 @@ void BM_ToggleHugeCategory(benchmark::State& state) {
 BENCHMARK(BM_ToggleHugeCategory)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::error_code ec;
-    fs::remove(manyCategories(), ec);
-    fs::remove(oneCategory(), ec);
-    return 0;
-}

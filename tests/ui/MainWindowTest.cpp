@@ -17,8 +17,6 @@
 
 #include "ScriptedInteraction.h"
 
-#include <gtest/gtest.h>
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -76,11 +74,6 @@ QString writeArchive(const QTemporaryDir& dir, const QString& name = QStringLite
     return path;
 }
 
-// Failures that the scripted Interaction recorded for questions its script did not expect.
-int unexpectedQuestions() {
-    return ::testing::UnitTest::GetInstance()->ad_hoc_test_result().total_part_count();
-}
-
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -96,7 +89,6 @@ class MainWindowTest : public QObject {
     std::optional<std::string> categoryAnswer_;
     std::vector<std::string> bankTitleAsked_;
     std::optional<std::string> bankTitleAnswer_;
-    int unexpectedBefore_ = 0;
 
     MainWindow& make(MainWindow::Setup setup = {}) {
         window_.reset();
@@ -118,6 +110,29 @@ class MainWindowTest : public QObject {
         hooks.bankTitle = [this](const std::string& current) {
             bankTitleAsked_.push_back(current);
             return bankTitleAnswer_;
+        };
+        // Dialogs a test does not expect fail it instead of waiting for a user.
+        hooks.editEntry = [](RegRecord&, KeyboardModel) {
+            QTest::qFail("Edit Entry was not expected", __FILE__, __LINE__);
+            return EditEntryResult::Cancel;
+        };
+        hooks.multiChange = [](const MultiChangeForm&) {
+            QTest::qFail("Multi Change was not expected", __FILE__, __LINE__);
+            return std::optional<MultiChangeForm>();
+        };
+        hooks.searchDialog = [](SearchSide, const SearchNext&) {
+            QTest::qFail("Search was not expected", __FILE__, __LINE__);
+        };
+        hooks.protocolType = [] {
+            QTest::qFail("the protocol type was not expected", __FILE__, __LINE__);
+            return std::optional<ProtocolType>();
+        };
+        hooks.styleLocationsInfo = [](bool) {
+            QTest::qFail("the style locations dialog was not expected", __FILE__, __LINE__);
+            return false;
+        };
+        hooks.errorList = [](const std::vector<std::string>&) {
+            QTest::qFail("the error list was not expected", __FILE__, __LINE__);
         };
         hooks.settingsDialog = [](const SettingsDialog::Values&, bool) {
             QTest::qFail("the Settings dialog was not expected", __FILE__, __LINE__);
@@ -159,12 +174,9 @@ class MainWindowTest : public QObject {
     }
 
 private Q_SLOTS:
-    void init() { unexpectedBefore_ = unexpectedQuestions(); }
-
-    void cleanup() {
-        window_.reset();
-        QCOMPARE(unexpectedQuestions(), unexpectedBefore_);
-    }
+    // A question the script did not expect fails the running test through the scripted
+    // Interaction itself.
+    void cleanup() { window_.reset(); }
 
     // ---- Start-up and leaving ------------------------------------------------------------------
 
@@ -424,11 +436,17 @@ private Q_SLOTS:
         QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("Rock & Roll"));
         QVERIFY(w.archiveSide().isModified());
 
-        // Lines that are not categories are registrations: no category dialog.
+        // A registration line opens Edit Entry instead.
+        std::vector<std::string> edited;
+        w.hooks().editEntry = [&](RegRecord& record, KeyboardModel) {
+            edited.push_back(record.title());
+            return EditEntryResult::Cancel;
+        };
         w.archiveSide().expandCategory(0);
         static_cast<ArchiveListModel*>(list->model())->reload();
         doubleClick(list, rowPoint(list, 2, 60));
         QCOMPARE(categoryAsked_.size(), size_t(1));
+        QCOMPARE(edited, std::vector<std::string>{"One"});
         // Quick clicks on a category's box toggle it; they do not open the category.
         doubleClick(list, rowPoint(list, 0, PaneLineDelegate::kToggleZone / 2));
         QCOMPARE(categoryAsked_.size(), size_t(1));
@@ -538,6 +556,109 @@ private Q_SLOTS:
         // A double click on a bank line edits its title as well.
         doubleClick(w.registrationList(), rowPoint(w.registrationList(), 9, 60));
         QCOMPARE(bankTitleAsked_, (std::vector<std::string>{"Pop", "<No Name>"}));
+    }
+
+    void editEntryStepsThroughTheBank() {
+        MainWindow& w = makeWithBothFiles();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        std::vector<std::string> edited;
+        std::vector<KeyboardModel> models;
+        w.hooks().editEntry = [&](RegRecord& record, KeyboardModel model) {
+            models.push_back(model);
+            edited.push_back(record.title());
+            if (edited.size() == 1) {
+                record.setTitle("Opening");
+                return EditEntryResult::Next;
+            }
+            return EditEntryResult::Cancel;
+        };
+        doubleClick(w.registrationList(), rowPoint(w.registrationList(), 1, 80));
+        QCOMPARE(edited, (std::vector<std::string>{"Intro", "<Empty>"}));
+        QCOMPARE(models, (std::vector<KeyboardModel>(2, KeyboardModel::Psr9000)));
+        QCOMPARE(w.registrationList()->model()->index(1, 0).data().toString(),
+                 QStringLiteral("<01/1>\t        Opening"));
+        QCOMPARE(selectionOf(*w.registrationList()).lines, std::set<int>{2});
+        QVERIFY(w.registrationSide().isModified());
+        QVERIFY(!w.archiveSide().isModified());
+    }
+
+    void multiChangeWritesTheChosenFields() {
+        MainWindow& w = makeWithBothFiles();
+        select(w.registrationList(), {1, 2, 3});
+        size_t gathered = 0;
+        w.hooks().multiChange = [&](const MultiChangeForm& common) {
+            gathered = common.set.size();
+            MultiChangeForm chosen = common;
+            chosen.setField(MultiChangeField::SongVolume, true);
+            chosen.songVolume = 77;
+            return std::optional(chosen);
+        };
+        button(1050)->click();
+        QVERIFY(gathered > 0);
+        for (int row : {1, 2, 3})
+            QCOMPARE(w.registrationSide().lines()[static_cast<size_t>(row)].record.songVolume(),
+                     77);
+        QCOMPARE(w.registrationSide().lines()[4].record.songVolume(),
+                 RegRecord::empty().songVolume());
+        QVERIFY(w.registrationSide().isModified());
+    }
+
+    void searchSelectsTheHitAndOpensItsCategory() {
+        MainWindow& w = makeWithBothFiles();
+        select(w.archiveList(), {0});
+        std::vector<bool> found;
+        w.hooks().searchDialog = [&](SearchSide side, const SearchNext& next) {
+            QCOMPARE(side, SearchSide::Archive);
+            SearchRequest request;
+            request.text = "blue";
+            found.push_back(next(request));
+            request.text = "nowhere";
+            found.push_back(next(request));
+        };
+        button(1041)->click();
+        QCOMPARE(found, (std::vector<bool>{true, false}));
+        // Jazz (line 1) was expanded to show its registration "Blue" at line 2.
+        QCOMPARE(w.archiveList()->model()->rowCount(), 4);
+        QCOMPARE(selectionOf(*w.archiveList()).lines, std::set<int>{2});
+        QVERIFY(button(1034)->isEnabled());
+    }
+
+    void protocolOfEitherPane_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("registrations") << 1043 << "Intro";
+        QTest::newRow("archive") << 1044 << "Blue";
+    }
+
+    void protocolOfEitherPane() {
+        QFETCH(int, id);
+        QFETCH(QString, expected);
+        MainWindow& w = makeWithBothFiles();
+        w.hooks().protocolType = [] {
+            return std::optional(ProtocolType::Tab);
+        };
+        const QString path = dir_.filePath(QStringLiteral("protocol %1.txt").arg(id));
+        ui_.fileChosen(path.toStdString());
+        button(id)->click();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromLatin1(file.readAll()).contains(expected));
+        QCOMPARE(ui_.kinds(), std::vector{Kind::SaveFile});
+    }
+
+    void saveStyleLocationsNeedsIndividualNames() {
+        MainWindow& w = make();
+        w.start();
+        std::vector<bool> asked;
+        w.hooks().styleLocationsInfo = [&](bool update) {
+            asked.push_back(update);
+            return true;
+        };
+        QVERIFY(button(1046)->isEnabled());
+        button(1046)->click();
+        QCOMPARE(asked, std::vector<bool>{false});
+        QCOMPARE(ui_.messageIds(), std::vector<const Message*>{&msg::NoIndividualStyleNamesLoaded});
     }
 
     // ---- Files ---------------------------------------------------------------------------------

@@ -1,0 +1,320 @@
+#include "ui/MultiChangeDialog.h"
+#include "ui/UiText.h"
+
+#include "ScriptedInteraction.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <vector>
+
+using namespace tombrel;
+using test::ScriptedInteraction;
+
+namespace {
+
+constexpr KeyboardModel kPro = KeyboardModel::Psr9000Pro;
+
+// Two registrations that differ in their titles and their R1 volumes.
+std::vector<RegRecord> twoRegistrations() {
+    std::vector<RegRecord> regs;
+    for (const char* title : {"Ballad", "Swing"}) {
+        RegRecord r = RegRecord::empty();
+        r.setTitle(title);
+        r.setSongPath("ATA00:/SONGS/A.MID");
+        r.setSplitAccomp(40);
+        r.setSplitLeft(50);
+        r.setSplitRight(70);
+        regs.push_back(r);
+    }
+    regs[0].setVolume(VoicePart::R1, 90);
+    regs[1].setVolume(VoicePart::R1, 100);
+    return regs;
+}
+
+std::vector<RegRecord*> pointers(std::vector<RegRecord>& regs) {
+    std::vector<RegRecord*> p;
+    for (RegRecord& r : regs)
+        p.push_back(&r);
+    return p;
+}
+
+template <class W> W* find(const QWidget& dialog, int id) {
+    W* w = dialog.findChild<W*>(QString::number(id));
+    if (!w)
+        qFatal("no control %d", id);
+    return w;
+}
+
+QComboBox* box(const QWidget& dialog, int id) {
+    return find<QComboBox>(dialog, id);
+}
+
+void check(const QWidget& dialog, int id, bool on) {
+    find<QAbstractButton>(dialog, id)->setChecked(on);
+}
+
+using DialogStep = std::function<void(MultiChangeDialog&)>;
+using RecordStep = std::function<void(RegRecord&)>;
+
+// Every Set box with the value controls it enables.
+const std::vector<std::pair<int, std::vector<int>>>& setBoxControls() {
+    static const std::vector<std::pair<int, std::vector<int>>> table = {
+        {1171, {1064}},
+        {1175, {1065}},
+        {1176, {1127}},
+        {1179, {1068}},
+        {1180, {1069}},
+        {1181, {1128}},
+        {1182, {1072}},
+        {1183, {1073}},
+        {1184, {1129}},
+        {1185, {1059}},
+        {1186, {1060}},
+        {1187, {1130}},
+        {1177, {1131}},
+        {1188, {1103}},
+        {1189, {1107}},
+        {1190, {1108}},
+        {1191, {1104}},
+        {1195, {1173}},
+        {1192, {1148}},
+        {1193, {1146, 1157, 1158, 1159, 1160, 1165, 1106}},
+        {1194, {1147, 1161, 1162, 1163, 1164, 1169, 1109}},
+        {1197, {1075}},
+        {1196, {1172}},
+    };
+    return table;
+}
+
+} // namespace
+
+class MultiChangeDialogTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void opensWithEverySetBoxOff() {
+        std::vector<RegRecord> regs = twoRegistrations();
+        MultiChangeForm common = MultiChangeForm::gather(pointers(regs), kPro);
+        common.set.fill(true); // whatever the caller hands over, nothing starts set
+        ScriptedInteraction ui;
+        MultiChangeDialog dialog(common, ui, Language::English);
+        for (const auto& [setId, controls] : setBoxControls()) {
+            QVERIFY(!find<QCheckBox>(dialog, setId)->isChecked());
+            for (int id : controls)
+                QVERIFY2(!find<QWidget>(dialog, id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+        for (int id = 1149; id <= 1156; ++id)
+            QVERIFY(!find<QWidget>(dialog, id)->isEnabled());
+    }
+
+    void eachSetBoxEnablesItsOwnControls() {
+        std::vector<RegRecord> regs = twoRegistrations();
+        ScriptedInteraction ui;
+        MultiChangeDialog dialog(MultiChangeForm::gather(pointers(regs), kPro), ui,
+                                 Language::English);
+        for (const auto& [setId, controls] : setBoxControls()) {
+            check(dialog, setId, true);
+            for (const auto& [otherSet, otherControls] : setBoxControls()) {
+                for (int id : otherControls)
+                    QVERIFY2(find<QWidget>(dialog, id)->isEnabled() == (otherSet == setId),
+                             qPrintable(QStringLiteral("Set %1, control %2").arg(setId).arg(id)));
+            }
+            check(dialog, setId, false);
+        }
+    }
+
+    void showsTheCommonValues() {
+        std::vector<RegRecord> regs = twoRegistrations();
+        regs[0].setVoice(VoicePart::R2, VoiceTable::keyOf(0, 112, 0));
+        regs[1].setVoice(VoicePart::R2, VoiceTable::keyOf(0, 113, 0));
+        regs[1].setSplitLeft(55);
+        ScriptedInteraction ui;
+        MultiChangeDialog dialog(MultiChangeForm::gather(pointers(regs), kPro), ui,
+                                 Language::English);
+        QCOMPARE(find<QSpinBox>(dialog, 1065)->value(), 0);   // R1 volumes differ
+        QCOMPARE(find<QSpinBox>(dialog, 1069)->value(), 100); // R2 volumes agree
+        QCOMPARE(box(dialog, 1064)->currentIndex(),
+                 VoiceTable::rowOfKey(regs[0].voice(VoicePart::R1)));
+        QCOMPARE(box(dialog, 1068)->currentIndex(), -1); // R2 voices differ
+        QCOMPARE(box(dialog, 1068)->count(), VoiceTable::RowCount);
+        QCOMPARE(box(dialog, 1107)->currentIndex(), -1); // left split points differ
+        QCOMPARE(box(dialog, 1103)->currentIndex(), 40);
+        QCOMPARE(box(dialog, 1172)->currentText().left(6), QStringLiteral("ATA00:"));
+    }
+
+    void oneSetBoxWritesExactlyItsField_data() {
+        QTest::addColumn<int>("setBox");
+        QTest::addColumn<DialogStep>("choose");
+        QTest::addColumn<RecordStep>("expected");
+        QTest::newRow("R1 voice") << 1171 << DialogStep([](MultiChangeDialog& d) {
+            box(d, 1064)->setCurrentIndex(1);
+        }) << RecordStep([](RegRecord& r) { r.setVoice(VoicePart::R1, VoiceTable::keyOfRow(1)); });
+        QTest::newRow("R1 volume left at the blank 0")
+            << 1175 << DialogStep([](MultiChangeDialog&) {})
+            << RecordStep([](RegRecord& r) { r.setVolume(VoicePart::R1, 0); });
+        QTest::newRow("R2 volume") << 1180 << DialogStep([](MultiChangeDialog& d) {
+            find<QSpinBox>(d, 1069)->setValue(64);
+        }) << RecordStep([](RegRecord& r) { r.setVolume(VoicePart::R2, 64); });
+        QTest::newRow("Left octave")
+            << 1187 << DialogStep([](MultiChangeDialog& d) { box(d, 1130)->setCurrentIndex(4); })
+            << RecordStep([](RegRecord& r) { r.setOctave(VoicePart::Left, 2); });
+        QTest::newRow("upper octave")
+            << 1177 << DialogStep([](MultiChangeDialog& d) { box(d, 1131)->setCurrentIndex(0); })
+            << RecordStep([](RegRecord& r) { r.setUpperOctave(-1); });
+        QTest::newRow("left split")
+            << 1189 << DialogStep([](MultiChangeDialog& d) { box(d, 1107)->setCurrentIndex(55); })
+            << RecordStep([](RegRecord& r) { r.setSplitLeft(55); });
+        QTest::newRow("fingering")
+            << 1191 << DialogStep([](MultiChangeDialog& d) { box(d, 1104)->setCurrentIndex(2); })
+            << RecordStep([](RegRecord& r) { r.setFingeringPosition(2); });
+        QTest::newRow("vocal harmony")
+            << 1195 << DialogStep([](MultiChangeDialog& d) { check(d, 1173, true); })
+            << RecordStep([](RegRecord& r) { r.setVocalHarmony(true); });
+        QTest::newRow("volume pedal") << 1192 << DialogStep([](MultiChangeDialog& d) {
+            box(d, 1148)->setCurrentIndex(1);
+            check(d, 1156, false);
+        }) << RecordStep([](RegRecord& r) {
+            r.setVolumePedalIndividual(true);
+            for (int part = 0; part < 8; ++part)
+                r.setVolumePedalPart(PedalPart(part), PedalPart(part) != PedalPart::Mic);
+        });
+        QTest::newRow("footswitch 2")
+            << 1194 << DialogStep([](MultiChangeDialog& d) { box(d, 1147)->setCurrentIndex(7); })
+            << RecordStep([](RegRecord& r) { r.setFootswitchPosition(2, 7); });
+        QTest::newRow("song volume") << 1197 << DialogStep([](MultiChangeDialog& d) {
+            find<QSpinBox>(d, 1075)->setValue(33);
+        }) << RecordStep([](RegRecord& r) { r.setSongVolume(33); });
+        QTest::newRow("song drive")
+            << 1196 << DialogStep([](MultiChangeDialog& d) { box(d, 1172)->setCurrentIndex(8); })
+            << RecordStep([](RegRecord& r) { r.setSongPath("SCS10:/SONGS/A.MID"); });
+    }
+
+    void oneSetBoxWritesExactlyItsField() {
+        QFETCH(int, setBox);
+        QFETCH(DialogStep, choose);
+        QFETCH(RecordStep, expected);
+        std::vector<RegRecord> regs = twoRegistrations();
+        ScriptedInteraction ui;
+        MultiChangeDialog dialog(MultiChangeForm::gather(pointers(regs), kPro), ui,
+                                 Language::English);
+        const std::vector<RegRecord> gathered = regs; // normalised by the gathering
+        dialog.show();
+        check(dialog, setBox, true);
+        choose(dialog);
+        QTest::mouseClick(find<QPushButton>(dialog, 1), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(ui.events().empty());
+        dialog.form().applyTo(pointers(regs));
+        for (size_t i = 0; i < regs.size(); ++i) {
+            RegRecord want = gathered[i];
+            expected(want);
+            QVERIFY2(regs[i] == want, qPrintable(QStringLiteral("registration %1").arg(i)));
+        }
+    }
+
+    void okWithoutASetBoxIsCancel_data() {
+        QTest::addColumn<bool>("touchValues");
+        QTest::newRow("untouched") << false;
+        QTest::newRow("values changed, no Set box") << true;
+    }
+
+    void okWithoutASetBoxIsCancel() {
+        QFETCH(bool, touchValues);
+        std::vector<RegRecord> regs = twoRegistrations();
+        ScriptedInteraction ui;
+        const MultiChangeForm common = MultiChangeForm::gather(pointers(regs), kPro);
+        QTimer::singleShot(0, [touchValues] {
+            auto* dialog = qobject_cast<MultiChangeDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            if (touchValues) {
+                find<QSpinBox>(*dialog, 1069)->setValue(5);
+                check(*dialog, 1171, true);
+                check(*dialog, 1171, false);
+            }
+            QTest::mouseClick(find<QPushButton>(*dialog, 1), Qt::LeftButton);
+        });
+        QVERIFY(!multiChange(nullptr, common, ui, Language::English));
+        QVERIFY(ui.events().empty());
+    }
+
+    void volumePedalPartsNeedSetAndIndividual() {
+        std::vector<RegRecord> regs = twoRegistrations();
+        ScriptedInteraction ui;
+        MultiChangeDialog dialog(MultiChangeForm::gather(pointers(regs), kPro), ui,
+                                 Language::English);
+        box(dialog, 1148)->setCurrentIndex(1);
+        QVERIFY(!find<QWidget>(dialog, 1149)->isEnabled());
+        check(dialog, 1192, true);
+        QVERIFY(find<QWidget>(dialog, 1149)->isEnabled());
+        box(dialog, 1148)->setCurrentIndex(0);
+        QVERIFY(!find<QWidget>(dialog, 1149)->isEnabled());
+        for (int id = 1149; id <= 1156; ++id)
+            QVERIFY(find<QCheckBox>(dialog, id)->isChecked());
+    }
+
+    void splitPointsStayInOrderWithoutTheirSetBoxes() {
+        std::vector<RegRecord> regs = twoRegistrations();
+        ScriptedInteraction ui;
+        MultiChangeDialog dialog(MultiChangeForm::gather(pointers(regs), kPro), ui,
+                                 Language::English);
+        box(dialog, 1103)->setCurrentIndex(60);
+        QCOMPARE(box(dialog, 1107)->currentIndex(), 60);
+        QCOMPARE(box(dialog, 1108)->currentIndex(), 70);
+    }
+
+    void refusesAVolumeAbove127() {
+        std::vector<RegRecord> regs = twoRegistrations();
+        for (RegRecord& r : regs)
+            r.setVolume(VoicePart::R3, 200);
+        ScriptedInteraction ui;
+        MultiChangeDialog dialog(MultiChangeForm::gather(pointers(regs), kPro), ui,
+                                 Language::English);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCOMPARE(find<QSpinBox>(dialog, 1073)->value(), 200); // shown as stored
+        check(dialog, 1183, true);
+        QTest::mouseClick(find<QPushButton>(dialog, 1), Qt::LeftButton);
+        QCOMPARE(ui.messageIds(), std::vector{&msg::EnterIntegerBetween});
+        QCOMPARE(fromUtf8(ui.events()[0].message.text(Language::German)),
+                 QStringLiteral("Bitte geben Sie eine ganze Zahl zwischen 0 und 127 ein."));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(QApplication::focusWidget(), find<QWidget>(dialog, 1073));
+    }
+
+    void captions_data() {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("cancel");
+        QTest::newRow("English") << int(Language::English) << "Multi Change"
+                                 << "&Cancel";
+        QTest::newRow("German") << int(Language::German) << "Mehrfach \u00c4nderung"
+                                << "Abbrechen";
+    }
+
+    void captions() {
+        QFETCH(int, lang);
+        QFETCH(QString, title);
+        QFETCH(QString, cancel);
+        std::vector<RegRecord> regs = twoRegistrations();
+        ScriptedInteraction ui;
+        MultiChangeDialog dialog(MultiChangeForm::gather(pointers(regs), kPro), ui, Language(lang));
+        QCOMPARE(dialog.windowTitle(), title);
+        QCOMPARE(find<QPushButton>(dialog, 2)->text(), cancel);
+        QCOMPARE(find<QPushButton>(dialog, 1)->text(), QStringLiteral("&OK"));
+        QCOMPARE(find<QCheckBox>(dialog, 1196)->text(), QStringLiteral("Set Song Drive:"));
+        QCOMPARE(find<QCheckBox>(dialog, 1186)->text(), QStringLiteral("Set Left-Vol.:"));
+        dialog.show();
+        QVERIFY2(dialog.width() <= 1280 && dialog.height() <= 720,
+                 qPrintable(QStringLiteral("%1 x %2").arg(dialog.width()).arg(dialog.height())));
+    }
+};
+
+QTEST_MAIN(MultiChangeDialogTest)
+#include "MultiChangeDialogTest.moc"

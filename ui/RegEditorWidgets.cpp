@@ -1,0 +1,288 @@
+#include "ui/RegEditorWidgets.h"
+
+#include "core/RegRecord.h"
+#include "core/VoiceTable.h"
+#include "ui/UiText.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStringListModel>
+
+#include <algorithm>
+
+namespace tombrel {
+
+namespace {
+
+struct PedalCheck {
+    int id;
+    const char* caption;
+    PedalPart part;
+};
+constexpr std::array<PedalCheck, 8> kPedalChecks = {{
+    {1149, "Song", PedalPart::Song},
+    {1150, "ACMP", PedalPart::Acmp},
+    {1151, "M.Pad", PedalPart::MPad},
+    {1152, "Left", PedalPart::Left},
+    {1153, "R1", PedalPart::R1},
+    {1154, "R2", PedalPart::R2},
+    {1155, "R3", PedalPart::R3},
+    {1156, "Mic", PedalPart::Mic},
+}};
+
+struct FootswitchIds {
+    int function;
+    int firstPart;
+    int kit;
+    int key;
+};
+constexpr std::array<FootswitchIds, 2> kFootswitchIds = {{
+    {1146, 1157, 1165, 1106},
+    {1147, 1161, 1169, 1109},
+}};
+constexpr std::array<const char*, 4> kFootswitchPartCaptions = {"Left", "R1", "R2", "R3"};
+constexpr std::array<FootswitchPartBit, 4> kFootswitchPartBits = {FootswitchLeft, FootswitchR1,
+                                                                  FootswitchR2, FootswitchR3};
+
+void keepPlaceWhenHidden(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+} // namespace
+
+QSpinBox* makeNumberBox(QWidget* parent, int id) {
+    auto* box = new QSpinBox(parent);
+    setControlId(box, id);
+    box->setAlignment(Qt::AlignRight);
+    box->setAccelerated(true);
+    return box;
+}
+
+void showNumber(QSpinBox* box, int value, int low, int high) {
+    const QSignalBlocker blocker(box);
+    box->setRange(std::min(low, value), std::max(high, value));
+    box->setValue(value);
+}
+
+int numberValue(const QSpinBox* box) {
+    return box->hasAcceptableInput() ? box->value() : -1;
+}
+
+QStringList signedItems(int first, int count) {
+    QStringList items;
+    for (int value = first; value < first + count; ++value)
+        items << (value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value));
+    return items;
+}
+
+QStringList fingeringItems() {
+    QStringList items;
+    for (const CodeEntry& entry : kFingeringList)
+        items << QString::fromLatin1(entry.text);
+    return items;
+}
+
+QStringList footswitchItems() {
+    QStringList items;
+    for (const CodeEntry& entry : kFootswitchList)
+        items << QString::fromLatin1(entry.text);
+    return items;
+}
+
+QStringList drumKitItems(KeyboardModel model) {
+    QStringList items;
+    for (std::string_view kit : VoiceTable::drumKits(model))
+        items << from1252(kit);
+    return items;
+}
+
+QAbstractItemModel* makeNoteListModel(QObject* parent) {
+    QStringList notes;
+    for (int note = 0; note < kNoteCount; ++note)
+        notes << QString::fromStdString(noteName(note));
+    return new QStringListModel(notes, parent);
+}
+
+QComboBox* makeListBox(QWidget* parent, int id, const QStringList& items) {
+    auto* box = new QComboBox(parent);
+    setControlId(box, id);
+    box->addItems(items);
+    box->setMaxVisibleItems(24);
+    return box;
+}
+
+QComboBox* makeListBox(QWidget* parent, int id, QAbstractItemModel* shared) {
+    auto* box = new QComboBox(parent);
+    setControlId(box, id);
+    box->setModel(shared);
+    box->setMaxVisibleItems(24);
+    return box;
+}
+
+QCheckBox* makeCheck(QWidget* parent, int id, const QString& text) {
+    auto* box = new QCheckBox(text, parent);
+    setControlId(box, id);
+    return box;
+}
+
+void showPosition(QComboBox* box, int position) {
+    const QSignalBlocker blocker(box);
+    box->setCurrentIndex(hasSelection(position, box->count()) ? position : -1);
+}
+
+int position(const QComboBox* box) {
+    return box->currentIndex() < 0 ? kNoSelection : box->currentIndex();
+}
+
+void showCheck(QCheckBox* box, bool on) {
+    const QSignalBlocker blocker(box);
+    box->setChecked(on);
+}
+
+QLabel* makeLabel(QWidget* control, const QString& text) {
+    auto* label = new QLabel(text, control->parentWidget());
+    label->setBuddy(control);
+    return label;
+}
+
+QLabel* addLabelled(QGridLayout* grid, int row, int column, const QString& label,
+                    QWidget* control) {
+    QLabel* text = makeLabel(control, label);
+    grid->addWidget(text, row, column);
+    grid->addWidget(control, row, column + 1);
+    return text;
+}
+
+// ---- Volume pedal ------------------------------------------------------------------------------
+
+VolumePedalWidgets VolumePedalWidgets::make(QWidget* parent) {
+    VolumePedalWidgets w;
+    w.mode = makeListBox(parent, 1148, {QStringLiteral("Master"), QStringLiteral("Individual")});
+    for (size_t i = 0; i < kPedalChecks.size(); ++i)
+        w.parts[i] =
+            makeCheck(parent, kPedalChecks[i].id, QString::fromLatin1(kPedalChecks[i].caption));
+    return w;
+}
+
+void VolumePedalWidgets::addTo(QGridLayout* grid, int row, int column, QWidget* caption) const {
+    grid->addWidget(caption, row, column);
+    grid->addWidget(mode, row, column + 1);
+    auto* checks = new QGridLayout;
+    checks->setHorizontalSpacing(8);
+    for (size_t i = 0; i < parts.size(); ++i)
+        checks->addWidget(parts[i], static_cast<int>(i / 4), static_cast<int>(i % 4));
+    grid->addLayout(checks, row + 1, column + 1);
+}
+
+void VolumePedalWidgets::show(const VolumePedalControls& pedal) const {
+    showPosition(mode, pedal.mode);
+    for (size_t i = 0; i < parts.size(); ++i)
+        showCheck(parts[i], (pedal.parts >> static_cast<int>(kPedalChecks[i].part)) & 1);
+}
+
+void VolumePedalWidgets::read(VolumePedalControls& pedal) const {
+    pedal.mode = position(mode);
+    pedal.parts = 0;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (parts[i]->isChecked())
+            pedal.parts |= 1 << static_cast<int>(kPedalChecks[i].part);
+    }
+}
+
+void VolumePedalWidgets::setPartsEnabled(bool on) const {
+    for (QCheckBox* check : parts)
+        check->setEnabled(on);
+}
+
+// ---- Footswitches ------------------------------------------------------------------------------
+
+FootswitchPartBit FootswitchWidgets::partBit(int i) {
+    return kFootswitchPartBits[static_cast<size_t>(i)];
+}
+
+FootswitchWidgets FootswitchWidgets::make(QWidget* parent, int which, KeyboardModel model,
+                                          QAbstractItemModel* notes) {
+    const FootswitchIds& ids = kFootswitchIds[static_cast<size_t>(which)];
+    FootswitchWidgets w;
+    w.function = makeListBox(parent, ids.function, footswitchItems());
+    for (size_t i = 0; i < w.parts.size(); ++i) {
+        w.parts[i] = makeCheck(parent, ids.firstPart + static_cast<int>(i),
+                               QString::fromLatin1(kFootswitchPartCaptions[i]));
+        keepPlaceWhenHidden(w.parts[i]);
+    }
+    w.kit = makeListBox(parent, ids.kit, drumKitItems(model));
+    w.key = makeListBox(parent, ids.key, notes);
+    w.kitLabel = new QLabel(QStringLiteral("Kit:"), parent);
+    w.kitLabel->setBuddy(w.kit);
+    w.keyLabel = new QLabel(QStringLiteral("Key:"), parent);
+    w.keyLabel->setBuddy(w.key);
+    for (QWidget* widget : {static_cast<QWidget*>(w.kitLabel), static_cast<QWidget*>(w.kit),
+                            static_cast<QWidget*>(w.keyLabel), static_cast<QWidget*>(w.key)})
+        keepPlaceWhenHidden(widget);
+    return w;
+}
+
+void FootswitchWidgets::addTo(QGridLayout* grid, int row, int column, QWidget* caption) const {
+    grid->addWidget(caption, row, column);
+    grid->addWidget(function, row, column + 1);
+    auto* line = new QHBoxLayout;
+    line->setSpacing(8);
+    for (QCheckBox* check : parts)
+        line->addWidget(check);
+    line->addStretch();
+    grid->addLayout(line, row + 1, column + 1);
+    auto* kitKey = new QHBoxLayout;
+    kitKey->addWidget(kitLabel);
+    kitKey->addWidget(kit, 1);
+    kitKey->addSpacing(8);
+    kitKey->addWidget(keyLabel);
+    kitKey->addWidget(key);
+    grid->addLayout(kitKey, row + 2, column + 1);
+}
+
+void FootswitchWidgets::show(const FootswitchControls& footswitch) const {
+    showPosition(function, footswitch.function);
+    for (size_t i = 0; i < parts.size(); ++i)
+        showCheck(parts[i], (footswitch.parts & kFootswitchPartBits[i]) != 0);
+    showPosition(kit, footswitch.kit);
+    showPosition(key, footswitch.key);
+    showVisibility(footswitch);
+}
+
+void FootswitchWidgets::read(FootswitchControls& footswitch) const {
+    footswitch.function = position(function);
+    footswitch.parts = 0;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (parts[i]->isChecked())
+            footswitch.parts |= kFootswitchPartBits[i];
+    }
+    footswitch.kit = position(kit);
+    footswitch.key = position(key);
+}
+
+void FootswitchWidgets::showVisibility(const FootswitchControls& footswitch) const {
+    const FootswitchVisibility visible = footswitchVisibility(footswitch);
+    for (QCheckBox* check : parts)
+        check->setVisible(visible.parts);
+    for (QWidget* widget : {static_cast<QWidget*>(kitLabel), static_cast<QWidget*>(kit),
+                            static_cast<QWidget*>(keyLabel), static_cast<QWidget*>(key)})
+        widget->setVisible(visible.kitKey);
+}
+
+void FootswitchWidgets::setEnabled(bool on) const {
+    function->setEnabled(on);
+    for (QCheckBox* check : parts)
+        check->setEnabled(on);
+    for (QWidget* widget : {static_cast<QWidget*>(kitLabel), static_cast<QWidget*>(kit),
+                            static_cast<QWidget*>(keyLabel), static_cast<QWidget*>(key)})
+        widget->setEnabled(on);
+}
+
+} // namespace tombrel
