@@ -264,7 +264,7 @@ private Q_SLOTS:
     }
 
     void leaving_data() {
-        QTest::addColumn<int>("route"); // 0 Exit, 1 Escape, 2 close box
+        QTest::addColumn<int>("route"); // 0 Exit, 1 Escape, 2 close box, 3 Escape in a list
         QTest::addColumn<bool>("regModified");
         QTest::addColumn<bool>("archiveModified");
         QTest::addColumn<std::vector<int>>("answers"); // Answer values, in order
@@ -273,10 +273,9 @@ private Q_SLOTS:
         const auto A = [](Answer a) {
             return static_cast<int>(a);
         };
-        for (int route = 0; route < 3; ++route) {
-            const QByteArray name = QByteArray(route == 0   ? "Exit"
-                                               : route == 1 ? "Escape"
-                                                            : "close");
+        const char* routes[] = {"Exit", "Escape", "close", "Escape in the list"};
+        for (int route = 0; route < 4; ++route) {
+            const QByteArray name(routes[route]);
             QTest::newRow(name + ", nothing changed")
                 << route << false << false << std::vector<int>{} << 0 << true;
             QTest::newRow(name + ", registrations kept by Cancel")
@@ -311,8 +310,10 @@ private Q_SLOTS:
             button(1)->click();
         else if (route == 1)
             QTest::keyClick(&w, Qt::Key_Escape);
-        else
+        else if (route == 2)
             w.close();
+        else
+            QTest::keyClick(w.registrationList(), Qt::Key_Escape);
 
         QVERIFY(ui_.scriptUsedUp());
         QCOMPARE(static_cast<int>(ui_.events().size()), questions);
