@@ -151,10 +151,6 @@ MainWindow::MainWindow(const Setup& setup, StyleNameTable& styleNames, DiskStyle
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::setHooks(Hooks hooks) {
-    hooks_ = std::move(hooks);
-}
-
 QWidget* MainWindow::control(int id) const {
     return findChild<QWidget*>(QString::number(id));
 }

@@ -25,7 +25,6 @@
 #include <map>
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -98,7 +97,7 @@ public:
                Interaction* ui = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    void setHooks(Hooks hooks);
+    // Replace single hooks here; each one must stay callable.
     Hooks& hooks() { return hooks_; }
 
     // Before the window is shown: the style names by the stored modes, the most recent archive
