@@ -230,6 +230,76 @@ inline constexpr Message ProtocolFileFilter{"Protocol file (*.txt)|*.txt||", "Pr
 
 // ---- Main window, settings, dialogs ------------------------------------------------------------
 
+// Buttons shared by the dialogs.
+inline constexpr Message Ok{"OK", "OK"};
+inline constexpr Message Cancel{"Cancel", "Abbrechen"};
+
+inline constexpr Message MainWindowTitle{
+    "Tombrel  -  Registration Editor for Yamaha PSR-9000 / 9000pro",
+    "Tombrel  -  Registration Editor for Yamaha PSR-9000 / 9000pro"};
+inline constexpr Message Exit{"Exit", "Ende"};
+
+// Choose Language: shown before a language exists, so every text carries both languages.
+inline constexpr Message ChooseLanguageCaption{"Choose Language", "Choose Language"};
+inline constexpr Message ChooseLanguagePrompt{
+    "Please choose your favorite language:\nBitte wählen Sie die gewünschte Sprache:",
+    "Please choose your favorite language:\nBitte wählen Sie die gewünschte Sprache:"};
+inline constexpr Message ChooseLanguageNote{
+    "This dialog will not be displayed again.\nDieser Dialog wird nicht mehr angezeigt.",
+    "This dialog will not be displayed again.\nDieser Dialog wird nicht mehr angezeigt."};
+inline constexpr Message LanguageGerman{"Deutsch (German)", "Deutsch (German)"};
+inline constexpr Message LanguageEnglish{"English", "English"};
+
+inline constexpr Message SelectKeyboardTypeCaption{"Select Keyboard Type", "Keyboardtyp auswählen"};
+inline constexpr Message KeyboardLabel{"Keyboard:", "Keyboard:"};
+
+inline constexpr Message EditBankTitleCaption{"Edit Bank Title", "Bank-Titel bearbeiten"};
+inline constexpr Message BankTitleLabel{"Bank Title:", "Bank-Titel:"};
+inline constexpr Message EditCategoryCaption{"Edit Category", "Kategorie bearbeiten"};
+inline constexpr Message CategoryLabel{"Category:", "Kategorie:"};
+
+inline constexpr Message KeyboardStorageDevicesCaption{
+    "Keyboard Storage Devices", "Bezeichnung der Keyboard Speichermedien"};
+inline constexpr Message DeviceFloppyDisk{"floppy disk", "Diskette"};
+inline constexpr Message DeviceHardDisk0{
+    "internal hard disk- partition 0", "Interne Festplatte - Partition 0"};
+inline constexpr Message DeviceHardDisk1{
+    "internal hard disk- partition 1", "Interne Festplatte - Partition 1"};
+inline constexpr Message DeviceScsi{
+    "external SCSI device\n(x = SCSI-Id, y = partition)",
+    "Externes SCSI-Gerät\n(x = SCSI-Id, y = Partition)"};
+
+inline constexpr Message DiskStyleFolderCaption{"Selcet DiskStyle Directory", "DiskStyle Ordner auswählen"};
+inline constexpr Message DiskStyleFolderOk{"Ok", "Ok"};
+
+inline constexpr Message FileNameLabel{"Filename:", "Dateiname:"};
+inline constexpr Message OpenButton{"Open", "Öffnen"};
+inline constexpr Message SaveButton{"Save", "Speichern"};
+
+inline constexpr Message SettingsCaption{"Settings", "Einstellungen"};
+inline constexpr Message UseBackupStructure{"Use Yamaha backup structure", "Yamaha Backup-Struktur verwenden"};
+inline constexpr Message NoNetworkAccess{"No network access", "Kein Netzwerkzugriff"};
+inline constexpr Message HideDuplicateBankTitles{"Hide duplicate bank titles", "Gleiche Banktitel unterdrücken"};
+inline constexpr Message HideEmptyEntries{"Hide \"<empty>\" entries if possible", "Leere Einträge unterdrücken"};
+inline constexpr Message SongPathMapping{"Song path mapping", "Zuordnung der Laufwerke/Pfade"};
+inline constexpr Message KeyboardPathHeading{"Keyboard path", "Keyboard Bezeich."};
+inline constexpr Message PcPathHeading{"PC path", "PC Bezeichnung"};
+inline constexpr Message SelectPlayer{"Select Midi file player", "Midi-Player auswählen"};
+// File dialog filter names; the patterns are the platform's.
+inline constexpr Message ProgramFilesFilter{"Program files", "Program files"};
+inline constexpr Message AllFilesFilter{"All files", "All files"};
+
+// Folder tree context menu.
+inline constexpr Message OpenInFileManager{"Open in File Manager", "Im Dateimanager öffnen"};
+inline constexpr Message NewFolder{"New Folder", "Neuer Ordner"};
+inline constexpr Message CannotOpenInFileManager{
+    "The folder could not be opened in the file manager.",
+    "Der Ordner konnte nicht im Dateimanager geöffnet werden."};
+inline constexpr Message CannotCreateFolder{
+    "The folder could not be created.", "Der Ordner konnte nicht angelegt werden."};
+inline constexpr Message CannotRenameFolder{
+    "The folder could not be renamed.", "Der Ordner konnte nicht umbenannt werden."};
+
 // clang-format on
 
 } // namespace msg

@@ -24,25 +24,26 @@ inline RegEntry namedLine(const std::string& title, bool active = true) {
 }
 
 // One bank of a file: its title and the titles of its slots ("" = empty slot).
-struct BankSpec {
+struct BankContent {
     std::string title = kNoNameBankTitle;
     std::vector<std::string> slots; // up to 8; missing ones are empty
 };
 
 // The canonical list of a file: 64 banks, each a bank line and 8 registration lines. Banks not
 // given are "<No Name>" banks of empty registrations; `banks` maps 0-based bank numbers.
-inline RegList canonicalList(const std::vector<std::pair<int, BankSpec>>& banks) {
+inline RegList canonicalList(const std::vector<std::pair<int, BankContent>>& banks) {
     RegList lines;
     for (int b = 0; b < kRegBankCount; ++b) {
-        BankSpec spec;
+        BankContent content;
         for (const auto& [number, given] : banks) {
             if (number == b)
-                spec = given;
+                content = given;
         }
-        lines.push_back(RegEntry::bankLine(spec.title));
+        lines.push_back(RegEntry::bankLine(content.title));
         for (int s = 0; s < kRegSlotsPerBank; ++s) {
-            const bool named = s < static_cast<int>(spec.slots.size()) && !spec.slots[s].empty();
-            lines.push_back(named ? namedLine(spec.slots[s]) : emptyRegistrationLine());
+            const bool named =
+                s < static_cast<int>(content.slots.size()) && !content.slots[s].empty();
+            lines.push_back(named ? namedLine(content.slots[s]) : emptyRegistrationLine());
         }
     }
     return lines;

@@ -45,9 +45,7 @@ public:
         out.write(reinterpret_cast<const char*>(bytes.data()),
                   static_cast<std::streamsize>(bytes.size()));
     }
-    static bool exists(const std::string& path) {
-        return std::filesystem::exists(toFsPath(path));
-    }
+    static bool exists(const std::string& path) { return std::filesystem::exists(toFsPath(path)); }
 
 private:
     std::filesystem::path path_;

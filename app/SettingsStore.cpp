@@ -1,0 +1,93 @@
+#include "app/SettingsStore.h"
+
+#include <QSettings>
+#include <QString>
+
+#include <cstdio>
+
+namespace tombrel {
+
+namespace {
+
+constexpr auto kSection = "Param";
+
+QString key(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+} // namespace
+
+SettingsStore::SettingsStore()
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                            QStringLiteral("Harvolt"), QStringLiteral("Tombrel"))) {
+    settings_->beginGroup(QString::fromLatin1(kSection));
+}
+
+SettingsStore::SettingsStore(const QString& iniFile)
+    : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {
+    settings_->beginGroup(QString::fromLatin1(kSection));
+}
+
+SettingsStore::~SettingsStore() = default;
+
+bool SettingsStore::contains(std::string_view name) const {
+    return settings_->contains(key(name));
+}
+
+int SettingsStore::intValue(std::string_view name, int defaultValue) const {
+    const QVariant value = settings_->value(key(name));
+    if (!value.isValid())
+        return defaultValue;
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    return ok ? number : defaultValue;
+}
+
+std::string SettingsStore::stringValue(std::string_view name, std::string_view defaultValue) const {
+    const QVariant value = settings_->value(key(name));
+    if (!value.isValid())
+        return std::string(defaultValue);
+    return value.toString().toStdString();
+}
+
+void SettingsStore::setInt(std::string_view name, int value) {
+    settings_->setValue(key(name), value);
+}
+
+void SettingsStore::setString(std::string_view name, std::string_view value) {
+    settings_->setValue(key(name), key(value));
+}
+
+void SettingsStore::remove(std::string_view name) {
+    settings_->remove(key(name));
+}
+
+std::string SettingsStore::numberedName(std::string_view prefix, int number, int digits) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%0*d", digits, number);
+    return std::string(prefix) + buffer;
+}
+
+std::vector<std::string> SettingsStore::stringList(std::string_view prefix, int count,
+                                                   int digits) const {
+    std::vector<std::string> values;
+    values.reserve(static_cast<size_t>(count));
+    for (int i = 1; i <= count; ++i)
+        values.push_back(stringValue(numberedName(prefix, i, digits)));
+    return values;
+}
+
+void SettingsStore::setStringList(std::string_view prefix, const std::vector<std::string>& values,
+                                  int count, int digits) {
+    for (int i = 1; i <= count; ++i) {
+        const size_t at = static_cast<size_t>(i - 1);
+        setString(numberedName(prefix, i, digits), at < values.size() ? values[at] : "");
+    }
+}
+
+bool SettingsStore::sync() {
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
+}
+
+} // namespace tombrel

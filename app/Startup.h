@@ -1,0 +1,34 @@
+#pragma once
+
+// Start-up of the desktop program: one copy per user, the extended mode from the environment,
+// the language (asked once), then the main window until the user leaves it.
+
+#include "core/Messages.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace tombrel {
+
+class SettingsStore;
+
+// The word in the environment variable `Tombrel` that switches the extended mode on, compared
+// without regard to case.
+bool isExtendedModeWord(const QString& value);
+bool extendedModeFromEnvironment();
+
+// The stored language: "G" German, "E" English. Any other value asks with `ask` and stores the
+// answer at once; a question left without an answer stores nothing and the run is in English.
+Language startLanguage(SettingsStore& store, const std::function<std::optional<Language>()>& ask);
+
+// Brings a window forward from another start: restores it when minimised, raises it and also the
+// dialog that is open above it.
+void bringToFront(QWidget* window);
+
+int runApplication(int argc, char** argv);
+
+} // namespace tombrel
