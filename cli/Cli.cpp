@@ -4,8 +4,8 @@
 #include "cli/Commands.h"
 #include "cli/StyleNameSetup.h"
 
-#include <algorithm>
 #include <iomanip>
+#include <sstream>
 
 namespace tombrel::cli {
 
@@ -156,13 +156,35 @@ void printOverview(std::ostream& out) {
         << "2 the command line was wrong.\n";
 }
 
+// Fills words into lines of at most 79 characters, each line starting with `indent`.
+void printWrapped(std::ostream& out, std::string_view text, std::string_view indent) {
+    constexpr size_t kWidth = 79;
+    std::istringstream words{std::string(text)};
+    std::string line(indent);
+    bool empty = true;
+    for (std::string word; words >> word;) {
+        if (!empty && line.size() + 1 + word.size() > kWidth) {
+            out << line << '\n';
+            line = indent;
+            empty = true;
+        }
+        if (!empty)
+            line += ' ';
+        line += word;
+        empty = false;
+    }
+    if (!empty)
+        out << line << '\n';
+}
+
 void printCommandHelp(const CommandInfo& command, std::ostream& out) {
     out << "Usage: " << kProgram << ' ' << command.name;
     if (!command.arguments.empty())
         out << ' ' << command.arguments;
     if (!command.options.empty())
         out << " [OPTIONS]";
-    out << "\n\n" << command.description << '\n';
+    out << "\n\n";
+    printWrapped(out, command.description, "");
     if (!command.options.empty()) {
         out << "\nOptions:\n";
         for (const OptionSpec& option : command.options) {
@@ -171,7 +193,8 @@ void printCommandHelp(const CommandInfo& command, std::ostream& out) {
                 left += ", " + std::string(option.alias);
             if (option.takesValue())
                 left += ' ' + std::string(option.valueName);
-            out << "  " << left << "\n      " << option.help << '\n';
+            out << "  " << left << '\n';
+            printWrapped(out, option.help, "      ");
         }
     }
 }
@@ -182,6 +205,15 @@ const CommandInfo* findCommand(std::string_view name) {
             return &command;
     }
     return nullptr;
+}
+
+// The names of the positional arguments: the words of the synopsis before its first option.
+std::vector<std::string> positionalNames(const CommandInfo& command) {
+    std::vector<std::string> names;
+    std::istringstream words{std::string(command.arguments)};
+    for (std::string word; words >> word && word[0] != '-';)
+        names.push_back(word);
+    return names;
 }
 
 int generalUsageError(std::ostream& err, const std::string& text) {
@@ -248,7 +280,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     const int count = static_cast<int>(parsedArgs.positional.size());
     if (count < command->minPositional)
-        return context.usageError("missing argument (" + std::string(command->arguments) + ")");
+        return context.usageError("missing argument " + positionalNames(*command)[count]);
     if (count > command->maxPositional)
         return context.usageError("unexpected argument '" +
                                   parsedArgs.positional[command->maxPositional] + "'");
