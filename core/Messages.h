@@ -213,6 +213,13 @@ inline constexpr Message EditEntryPreviousButton{"&Previous", "Zurück"};
 inline constexpr Message EditEntryNextButton{"&Next", "Weiter"};
 inline constexpr Message RegEditorCancelButton{"&Cancel", "Abbrechen"};
 inline constexpr Message MultiChangeWindowTitle{"Multi Change", "Mehrfach Änderung"};
+// Delete confirmations of both lists, with the numbers of what goes.
+inline constexpr Message DeleteEntries{"Delete %d entries?", "%d Einträge löschen?"};
+inline constexpr Message DeleteCategoriesAndEntries{
+    "Delete %d categories and %d entries?", "%d Kategorien und %d Einträge löschen?"};
+inline constexpr Message DeleteCategories{"Delete %d categories?", "%d Kategorien löschen?"};
+// The same text in both languages.
+inline constexpr Message SearchTextNotFound{"Searchtext not found!", "Searchtext not found!"};
 
 // ---- Protocol files ----------------------------------------------------------------------------
 inline constexpr Message ErrorCreatingProtocolFile{
