@@ -84,7 +84,7 @@ std::vector<CommandInfo> buildCommands() {
          "Prints every list line that matches TEXT (without regard to case), in list order, "
          "with every category of an archive expanded. Without a choice of fields the titles are "
          "searched. When nothing matches, \"Searchtext not found!\" goes to the error stream and "
-         "the exit status stays 0.",
+         "the exit status stays 0. A TEXT that starts with \"-\" goes after \"--\".",
          withStyleNameOptions({
              {"--title", "", "search the titles of registrations, banks and categories"},
              {"--right", "", "search the names of the R1, R2 and R3 voices"},
