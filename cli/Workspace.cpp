@@ -83,11 +83,12 @@ KeyboardModel Workspace::model() const {
 }
 
 void Workspace::expandAllCategories() {
-    ArchiveList& list = archive_.list();
-    // From the end, so that the lines a category brings in do not move the ones still to come.
-    for (size_t i = list.size(); i > 0; --i) {
-        if (list[i - 1].isCategory && !list[i - 1].expanded)
-            archive_.expandCategory(static_cast<int>(i - 1));
+    // From the front: each expansion then shifts only the collapsed category lines after it,
+    // not the lines of the categories already expanded, and a large archive stays quick.
+    for (size_t i = 0; i < archive_.list().size(); ++i) {
+        const ArchiveEntry& line = archive_.list()[i];
+        if (line.isCategory && !line.expanded)
+            archive_.expandCategory(static_cast<int>(i));
     }
     archive_.recomputeLastCategoryIndex();
 }
