@@ -109,6 +109,14 @@ public:
     // Writes the list to the current path; false when it failed (flags left as they were).
     bool writeRegBackup(bool addToRecent);
 
+    // For a caller that knows the path without a dialog (the command-line tool). Reading: the
+    // path becomes the current path, then readRegBackup. Saving: refuses what Save refuses (with
+    // Save's message), then writes; a new path becomes the current path and goes to the front of
+    // the recent files. A failed write leaves the current path as it was. False when nothing was
+    // loaded or written.
+    bool readRegBackup(const std::string& path);
+    bool saveRegBackupTo(const std::string& path);
+
 private:
     // Save and Save As refuse lists the file cannot hold; true when the list may be written.
     bool checkSavable(const Message& tooManyRegistrations);

@@ -86,6 +86,23 @@ bool RegistrationSide::writeRegBackup(bool addToRecent) {
     return true;
 }
 
+bool RegistrationSide::readRegBackup(const std::string& path) {
+    path_ = path;
+    return readRegBackup();
+}
+
+bool RegistrationSide::saveRegBackupTo(const std::string& path) {
+    if (!open_ || path.empty() || !checkSavable(msg::TooManyRegistrations))
+        return false;
+    const std::string previous = path_;
+    const bool pathReplaced = path != path_;
+    path_ = path;
+    if (writeRegBackup(pathReplaced))
+        return true;
+    path_ = previous;
+    return false;
+}
+
 bool RegistrationSide::checkSavable(const Message& tooManyRegistrations) {
     if (registrationCount() > kMaxRegistrations) {
         ui_.warn(userMessage(tooManyRegistrations));

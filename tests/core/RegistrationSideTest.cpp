@@ -667,3 +667,57 @@ TEST_F(RegFilesTest, SaveAsToANameDifferingInCaseOnlyIsAnotherFileWhereCaseCount
     EXPECT_TRUE(TempFolder::exists(upper));
     EXPECT_EQ(recent().front(), upper);
 }
+
+TEST_F(RegFilesTest, ReadingAndSavingByPathWithoutDialogs) {
+    side.setOptions(optionsWith(false));
+    const std::string path = makeBackup("REG.bup", sampleBanks());
+    EXPECT_FALSE(side.saveRegBackupTo(dir.file("closed.bup"))); // nothing open
+    ASSERT_TRUE(side.readRegBackup(path));
+    EXPECT_EQ(side.currentPath(), path);
+    EXPECT_EQ(side.regLineText(1), "<01/1>\t        Grand");
+    EXPECT_EQ(recent(), (std::vector<std::string>{path}));
+
+    // A new path becomes the current one and leads the recent files; the bytes are the file's.
+    const std::string copy = dir.file("copy.bup");
+    side.setModified();
+    ASSERT_TRUE(side.saveRegBackupTo(copy));
+    EXPECT_EQ(side.currentPath(), copy);
+    EXPECT_FALSE(side.isModified());
+    EXPECT_EQ(TempFolder::read(copy), TempFolder::read(path));
+    EXPECT_EQ(recent(), (std::vector<std::string>{copy, path}));
+
+    // A failed write keeps the current path and the modified flag.
+    side.setModified();
+    EXPECT_FALSE(side.saveRegBackupTo(dir.file("missing/REG.bup")));
+    EXPECT_EQ(side.currentPath(), copy);
+    EXPECT_TRUE(side.isModified());
+    EXPECT_EQ(ui.messageIds(), (std::vector<const Message*>{&msg::ErrorSavingRegistrations}));
+
+    // A ninth registration in a full bank: refused with Save's own wording, nothing written.
+    ui.clearEvents();
+    side.lines().insert(side.lines().begin() + 19, namedLine("Ninth"));
+    side.normaliseRegList(0);
+    const std::string refused = dir.file("refused.bup");
+    EXPECT_FALSE(side.saveRegBackupTo(refused));
+    EXPECT_EQ(ui.messageIds(), (std::vector<const Message*>{&msg::TooManyRegistrations}));
+    EXPECT_FALSE(TempFolder::exists(refused));
+
+    // A failed read closes the side as the dialog's road does.
+    ui.clearEvents();
+    EXPECT_FALSE(side.readRegBackup(dir.file("none.bup")));
+    EXPECT_FALSE(side.isOpen());
+    EXPECT_EQ(side.currentPath(), "");
+}
+
+TEST_F(RegFilesTest, SavingANewBackupByPathIntoABackupSet) {
+    side.setOptions(optionsWith(true));
+    ui.keyboardChosen(KeyboardModel::Psr9000Pro);
+    side.newRegBackup();
+    ASSERT_TRUE(createBackupSetFolder(dir.file("Live.buf")));
+    const std::string path = joinPath(dir.file("Live.buf"), "REG_Pro.bup");
+    ASSERT_TRUE(side.saveRegBackupTo(path));
+    EXPECT_FALSE(side.isUntitled());
+    EXPECT_EQ(TempFolder::read(path), buildRegBackupImage({}, KeyboardModel::Psr9000Pro));
+    EXPECT_EQ(text(joinPath(dir.file("Live.buf"), "BACKUP.INI")),
+              freshBackupIni(KeyboardModel::Psr9000Pro));
+}

@@ -1,0 +1,139 @@
+// search and convert.
+
+#include "cli/Commands.h"
+#include "cli/StyleNameSetup.h"
+#include "cli/Workspace.h"
+#include "core/FileIo.h"
+#include "core/ListSelection.h"
+#include "core/Search.h"
+#include "core/Text1252.h"
+#include "core/Transfers.h"
+
+#include <filesystem>
+#include <memory>
+
+namespace tombrel::cli {
+
+namespace {
+
+SearchOptions searchOptions(const ParsedArgs& args) {
+    SearchOptions options;
+    options.title = args.has("--title");
+    options.rightVoices = args.has("--right");
+    options.leftVoice = args.has("--left");
+    options.accompVoices = args.has("--accomp");
+    options.styleName = args.has("--style");
+    if (!options.rightVoices && !options.leftVoice && !options.accompVoices && !options.styleName)
+        options.title = true; // what the Search dialog starts with
+    return options;
+}
+
+// Presses Search until the hits come round again: every matching line once, in list order.
+// `side` is the registration list or the archive side; `lineText` gives a line's text.
+template <class Side, class LineText>
+void printAllHits(Side& side, std::string_view text, SearchOptions options, const StyleNames& names,
+                  ConsoleInteraction& ui, std::ostream& out, LineText lineText) {
+    ListSelection selection; // nothing selected: the search starts at line 0
+    if (pressSearch(side, selection, text, options, names.table, names.disk, ui) !=
+        SearchPress::Found)
+        return;
+    const RegistrationMatcher matcher(text, options, names.table, names.disk);
+    int last = *selection.only();
+    out << utf8From1252(lineText(last)) << '\n';
+    while (searchNext(side, selection, matcher) && *selection.only() > last) {
+        last = *selection.only();
+        out << utf8From1252(lineText(last)) << '\n';
+    }
+}
+
+} // namespace
+
+int runSearch(CommandContext& context) {
+    const std::string text = utf8To1252(context.args.positional[1]);
+    if (text.empty())
+        return context.usageError("the search text is empty");
+    auto styleOptions = styleNameOptions(context.args);
+    if (const auto* error = std::get_if<UsageError>(&styleOptions))
+        return context.usageError(error->text);
+
+    Workspace workspace(context.ui);
+    if (!workspace.load(context.args.positional[0]))
+        return ExitFailed;
+    auto names = std::make_unique<StyleNames>();
+    if (!loadStyleNames(std::get<StyleNameOptions>(styleOptions), workspace.model(), *names,
+                        context.ui))
+        return ExitFailed;
+
+    const SearchOptions options = searchOptions(context.args);
+    if (workspace.kind() == FileKind::RegistrationBackup) {
+        const RegistrationSide& side = workspace.registrations();
+        printAllHits(side.lines(), text, options, *names, context.ui, context.out,
+                     [&](int index) { return side.regLineText(index); });
+    } else {
+        // Expanded first, so that the hits come in list order and none is skipped.
+        workspace.expandAllCategories();
+        ArchiveSide& side = workspace.archive();
+        printAllHits(side, text, options, *names, context.ui, context.out,
+                     [&](int index) { return side.lineText(index); });
+    }
+    return ExitOk;
+}
+
+int runConvert(CommandContext& context) {
+    const std::optional<std::string> output = context.required("-o");
+    if (!output)
+        return ExitUsage;
+    auto modelChoice = modelOption(context.args);
+    if (const auto* error = std::get_if<UsageError>(&modelChoice))
+        return context.usageError(error->text);
+    const std::string& input = context.args.positional[0];
+    std::string category =
+        utf8To1252(context.args.value("--category").value_or(fromFsPath(toFsPath(input).stem())));
+    if (category.empty())
+        return context.usageError("the category name is empty");
+
+    Workspace source(context.ui);
+    if (!source.load(input))
+        return ExitFailed;
+    Workspace target(context.ui);
+
+    if (source.kind() == FileKind::RegistrationBackup) {
+        // A new archive, a new category at its trailing line, then Copy >> of every line.
+        RegistrationSide& reg = source.registrations();
+        ArchiveSide& archive = target.archive();
+        archive.newArchive();
+        const std::optional<int> at = archive.newCategory(0, category);
+        if (!at)
+            return ExitFailed;
+        ListSelection archiveSelection = ListSelection::single(*at);
+        ListSelection regSelection;
+        for (int i = 0; i < static_cast<int>(reg.lines().size()); ++i)
+            regSelection.lines.insert(i);
+        transferToArchive(reg.lines(), reg.options().filters, regSelection, archive,
+                          archiveSelection, TransferMode::Copy);
+        return archive.writeArchive(*output) ? ExitOk : ExitFailed;
+    }
+
+    // A new registration backup and << Copy of every category to its line 0.
+    const std::optional<KeyboardModel> model = std::get<std::optional<KeyboardModel>>(modelChoice);
+    if (!target.newRegistrationBackup(model.value_or(KeyboardModel::Psr9000)))
+        return ExitFailed;
+    ArchiveSide& archive = source.archive();
+    RegistrationSide& reg = target.registrations();
+    ListSelection archiveSelection;
+    for (int i = 0; i < static_cast<int>(archive.list().size()); ++i) {
+        if (archive.list()[i].isCategory)
+            archiveSelection.lines.insert(i);
+    }
+    ListSelection regSelection = ListSelection::single(0);
+    const TransferResult result =
+        transferToRegistrations(archive, archiveSelection, reg.lines(), reg.options().filters,
+                                regSelection, TransferMode::Copy);
+    if (result.registrationsChanged) {
+        reg.setModified();
+        reg.refreshCountText();
+    }
+    return target.save(*output) ? ExitOk : ExitFailed;
+}
+
+} // namespace tombrel::cli

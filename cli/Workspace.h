@@ -1,0 +1,50 @@
+#pragma once
+
+// The two sides of the desktop program, held by the tool for one command: a file is read into the
+// side of its kind and written by that side's writer.
+
+#include "cli/ConsoleInteraction.h"
+#include "core/ArchiveSide.h"
+#include "core/RegistrationSide.h"
+
+#include <string>
+
+namespace tombrel::cli {
+
+enum class FileKind { RegistrationBackup, Archive };
+
+// A file of 241692 bytes with a model magic is a registration backup, one that starts with the
+// archive magic an archive. Any other file goes to the backup reader when its name ends in ".bup"
+// (in any letter case), else to the archive reader, whose messages then say what is wrong.
+FileKind fileKindOf(const std::string& path);
+
+class Workspace {
+public:
+    explicit Workspace(ConsoleInteraction& ui);
+
+    // Reads the file into the side of its kind; false when it was refused (the reader's messages
+    // have been shown). The filters apply to a registration backup.
+    bool load(const std::string& path, RegListFilters filters = {});
+    // New on the registration side with the keyboard chosen; false when it did not open.
+    bool newRegistrationBackup(KeyboardModel model);
+    // Writes the loaded side to `path` with its own writer; false when it failed.
+    bool save(const std::string& path);
+
+    FileKind kind() const { return kind_; }
+    // The registration backup's keyboard model; None for an archive.
+    KeyboardModel model() const;
+
+    RegistrationSide& registrations() { return reg_; }
+    ArchiveSide& archive() { return archive_; }
+
+    // Expands every category of the archive.
+    void expandAllCategories();
+
+private:
+    ConsoleInteraction& ui_;
+    RegistrationSide reg_;
+    ArchiveSide archive_;
+    FileKind kind_ = FileKind::Archive;
+};
+
+} // namespace tombrel::cli
