@@ -89,23 +89,7 @@ void EditEntryDialog::connectRules() {
         showEnabling();
     });
 
-    for (int which = 0; which < 2; ++which) {
-        const FootswitchWidgets& fs = *footswitches_[static_cast<size_t>(which)];
-        connect(fs.function, comboChanged, this, [this, which] {
-            readForm();
-            footswitchFunctionChanged(form_.footswitches, which);
-            footswitches_[0]->show(form_.footswitches[0]);
-            footswitches_[1]->show(form_.footswitches[1]);
-        });
-        for (int i = 0; i < 4; ++i) {
-            connect(fs.parts[static_cast<size_t>(i)], &QCheckBox::toggled, this, [this, which, i] {
-                readForm();
-                footswitchPartClicked(form_.footswitches, which, FootswitchWidgets::partBit(i));
-                footswitches_[0]->show(form_.footswitches[0]);
-                footswitches_[1]->show(form_.footswitches[1]);
-            });
-        }
-    }
+    connectFootswitches(this, footswitches_, form_.footswitches, [this] { readForm(); });
 }
 
 void EditEntryDialog::showForm() {

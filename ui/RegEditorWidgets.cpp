@@ -285,4 +285,30 @@ void FootswitchWidgets::setEnabled(bool on) const {
         widget->setEnabled(on);
 }
 
+void connectFootswitches(QObject* owner,
+                         const std::array<std::unique_ptr<FootswitchWidgets>, 2>& widgets,
+                         FootswitchPair& state, std::function<void()> readForm) {
+    auto showBoth = [&widgets, &state] {
+        widgets[0]->show(state[0]);
+        widgets[1]->show(state[1]);
+    };
+    for (int which = 0; which < 2; ++which) {
+        const FootswitchWidgets& fs = *widgets[static_cast<size_t>(which)];
+        QObject::connect(fs.function, qOverload<int>(&QComboBox::currentIndexChanged), owner,
+                         [&state, readForm, showBoth, which] {
+                             readForm();
+                             footswitchFunctionChanged(state, which);
+                             showBoth();
+                         });
+        for (int i = 0; i < 4; ++i) {
+            QObject::connect(fs.parts[static_cast<size_t>(i)], &QCheckBox::toggled, owner,
+                             [&state, readForm, showBoth, which, i] {
+                                 readForm();
+                                 footswitchPartClicked(state, which, FootswitchWidgets::partBit(i));
+                                 showBoth();
+                             });
+        }
+    }
+}
+
 } // namespace tombrel

@@ -11,6 +11,8 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
+#include <memory>
 
 class QAbstractItemModel;
 class QCheckBox;
@@ -97,6 +99,13 @@ struct FootswitchWidgets {
     // The part bit of check i.
     static FootswitchPartBit partBit(int i);
 };
+
+// Wires both footswitches' function boxes and part checks to the shared rules: `readForm` copies
+// the dialog into its form, the rule runs on `state` (the form's footswitches) and both
+// footswitches are shown again. Edit Entry and Multi Change share this wiring.
+void connectFootswitches(QObject* owner,
+                         const std::array<std::unique_ptr<FootswitchWidgets>, 2>& widgets,
+                         FootswitchPair& state, std::function<void()> readForm);
 
 // Places a label and its control side by side in a grid; the label is returned.
 QLabel* addLabelled(QGridLayout* grid, int row, int column, const QString& label, QWidget* control);
