@@ -1,7 +1,7 @@
 #include "app/SettingsStore.h"
 
-#include "core/Settings.h"
-#include "core/Text1252.h"
+#include "core/sides/Settings.h"
+#include "core/text/Text1252.h"
 
 #include <QSettings>
 #include <QString>

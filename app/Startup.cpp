@@ -2,9 +2,9 @@
 
 #include "app/SettingsStore.h"
 #include "app/SingleInstance.h"
-#include "core/DiskStyleTexts.h"
-#include "core/Settings.h"
-#include "core/StyleNameTable.h"
+#include "core/names/DiskStyleTexts.h"
+#include "core/names/StyleNameTable.h"
+#include "core/sides/Settings.h"
 #include "ui/ChooseLanguageDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramIcon.h"

@@ -3,7 +3,7 @@
 // Start-up of the desktop program: one copy per user, the extended mode from the environment,
 // the language (asked once), then the main window until the user leaves it.
 
-#include "core/Messages.h"
+#include "core/text/Messages.h"
 
 #include <QString>
 

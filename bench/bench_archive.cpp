@@ -6,7 +6,7 @@
 // TOMBREL_BENCH_ARCHIVE_PEAK naming the file), so that nothing the benchmarks allocated before
 // hides in or adds to the figure.
 
-#include "core/ArchiveFile.h"
+#include "core/files/ArchiveFile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 // carry their name within the first hundred bytes; the "deep" folder puts it behind 40 KB of
 // notes, so the scan has to read each file whole.
 
-#include "core/DiskStyleTexts.h"
+#include "core/names/DiskStyleTexts.h"
 
 #include <benchmark/benchmark.h>
 

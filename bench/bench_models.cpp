@@ -4,8 +4,8 @@
 // with copying the same list once (the *Copy baselines). Sort Category on 10,000 registrations
 // is reported for information.
 
-#include "core/ArchiveSide.h"
-#include "core/RegListRules.h"
+#include "core/sides/ArchiveSide.h"
+#include "core/sides/RegListRules.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Both protocol types for an archive of 100,000 registrations, next to a plain fwrite of the same
 // lines already formatted, in the same run. Goal: each within five times its baseline.
 
-#include "core/StyleNameTable.h"
+#include "core/names/StyleNameTable.h"
 #include "export/Protocol.h"
 
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
 // Reading and saving a registration backup against one plain fread / fwrite of the same 241692
 // bytes in the same run. Goal: each within 2x of its plain counterpart.
 
-#include "core/FileIo.h"
-#include "core/RegBackupFile.h"
+#include "core/files/FileIo.h"
+#include "core/files/RegBackupFile.h"
 
 #include <benchmark/benchmark.h>
 

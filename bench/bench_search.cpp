@@ -2,10 +2,10 @@
 // nothing, so every title, voice name and style name is looked at once. Goal: within 10 times
 // of the baseline, one pass that only upper-cases every title (BM_UpperCaseTitlesBaseline).
 
-#include "core/ArchiveSide.h"
-#include "core/Search.h"
-#include "core/Text1252.h"
-#include "core/VoiceTable.h"
+#include "core/commands/Search.h"
+#include "core/names/VoiceTable.h"
+#include "core/sides/ArchiveSide.h"
+#include "core/text/Text1252.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Naming voices: the search names every voice of up to 100,000 registrations, so the voice name
 // of a key comes from an index. The baseline walks the table row by row for each key.
 
-#include "core/VoiceTable.h"
+#include "core/names/VoiceTable.h"
 
 #include <benchmark/benchmark.h>
 

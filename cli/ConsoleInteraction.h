@@ -6,7 +6,7 @@
 // the tool writes the file the user named with -o. No file dialog is shown: the tool hands paths
 // to the sides directly. Warnings go to the error stream, one text a line.
 
-#include "core/Interaction.h"
+#include "core/sides/Interaction.h"
 
 #include <optional>
 #include <ostream>

@@ -3,11 +3,11 @@
 
 #include "cli/Commands.h"
 #include "cli/Workspace.h"
-#include "core/BackupSet.h"
-#include "core/FolderSearch.h"
-#include "core/RegListRules.h"
-#include "core/StyleNameTable.h"
-#include "core/VoiceTable.h"
+#include "core/files/BackupSet.h"
+#include "core/files/FolderSearch.h"
+#include "core/names/StyleNameTable.h"
+#include "core/names/VoiceTable.h"
+#include "core/sides/RegListRules.h"
 
 #include <string>
 #include <string_view>

@@ -3,7 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/StyleNameSetup.h"
 #include "cli/Workspace.h"
-#include "core/Text1252.h"
+#include "core/text/Text1252.h"
 #include "export/Protocol.h"
 
 #include <memory>

@@ -3,11 +3,11 @@
 #include "cli/Commands.h"
 #include "cli/StyleNameSetup.h"
 #include "cli/Workspace.h"
-#include "core/FileIo.h"
-#include "core/ListSelection.h"
-#include "core/Search.h"
-#include "core/Text1252.h"
-#include "core/Transfers.h"
+#include "core/commands/Search.h"
+#include "core/commands/Transfers.h"
+#include "core/files/FileIo.h"
+#include "core/record/ListSelection.h"
+#include "core/text/Text1252.h"
 
 #include <filesystem>
 #include <memory>

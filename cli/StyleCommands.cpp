@@ -3,8 +3,8 @@
 #include "cli/Commands.h"
 #include "cli/StyleNameSetup.h"
 #include "cli/Workspace.h"
-#include "core/StyleLocations.h"
-#include "core/Text1252.h"
+#include "core/names/StyleLocations.h"
+#include "core/text/Text1252.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "cli/StyleNameSetup.h"
 
-#include "core/FlashStyleBackup.h"
-#include "core/Text1252.h"
+#include "core/names/FlashStyleBackup.h"
+#include "core/text/Text1252.h"
 
 namespace tombrel::cli {
 

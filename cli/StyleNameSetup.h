@@ -5,10 +5,10 @@
 // the keyboard model the factory names are chosen for.
 
 #include "cli/CommandLine.h"
-#include "core/DiskStyleTexts.h"
-#include "core/Interaction.h"
-#include "core/KeyboardModel.h"
-#include "core/StyleNameTable.h"
+#include "core/names/DiskStyleTexts.h"
+#include "core/names/StyleNameTable.h"
+#include "core/record/KeyboardModel.h"
+#include "core/sides/Interaction.h"
 
 #include <optional>
 #include <string>

@@ -1,9 +1,9 @@
 #include "cli/Workspace.h"
 
-#include "core/ArchiveFile.h"
-#include "core/FileIo.h"
-#include "core/RegBackupFile.h"
-#include "core/Text1252.h"
+#include "core/files/ArchiveFile.h"
+#include "core/files/FileIo.h"
+#include "core/files/RegBackupFile.h"
+#include "core/text/Text1252.h"
 
 #include <array>
 #include <cstring>

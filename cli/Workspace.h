@@ -4,8 +4,8 @@
 // side of its kind and written by that side's writer.
 
 #include "cli/ConsoleInteraction.h"
-#include "core/ArchiveSide.h"
-#include "core/RegistrationSide.h"
+#include "core/sides/ArchiveSide.h"
+#include "core/sides/RegistrationSide.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "export/Protocol.h"
 
-#include "core/FileIo.h"
-#include "core/StyleNameTable.h"
-#include "core/VoiceTable.h"
+#include "core/files/FileIo.h"
+#include "core/names/StyleNameTable.h"
+#include "core/names/VoiceTable.h"
 
 #include <array>
 #include <cstdio>

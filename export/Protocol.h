@@ -4,9 +4,9 @@
 // table with blanks and vertical bars for reading or separated by tabs for spreadsheets. The text
 // is single-byte (as stored) with CR LF line ends.
 
-#include "core/ArchiveEntry.h"
-#include "core/Messages.h"
-#include "core/RegEntry.h"
+#include "core/record/ArchiveEntry.h"
+#include "core/record/RegEntry.h"
+#include "core/text/Messages.h"
 
 #include <optional>
 #include <ostream>

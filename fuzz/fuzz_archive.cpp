@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the archive reader. Besides not crashing, whatever the reader accepts
 // must write back to exactly the bytes it came from, and its count must match its records.
-#include "core/ArchiveFile.h"
+#include "core/files/ArchiveFile.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Arbitrary text as an existing BACKUP.INI: the update must come out in CR LF lines, and a second
 // save of the same backup must leave the description as the first one made it.
 
-#include "core/BackupSet.h"
+#include "core/files/BackupSet.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the FlashStyle backup reader and puts the names into a name table.
 // The signature is written over the first bytes of most inputs so that the records get read.
 
-#include "core/FlashStyleBackup.h"
-#include "core/StyleNameTable.h"
+#include "core/names/FlashStyleBackup.h"
+#include "core/names/StyleNameTable.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the style name reader of style files, checks that reading only a head
 // of the bytes first never changes the answer, and cleans what it finds.
 
-#include "core/DiskStyleTexts.h"
-#include "core/MidiStyleName.h"
+#include "core/names/DiskStyleTexts.h"
+#include "core/names/MidiStyleName.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // (so that short inputs reach the magic, the bank titles and the registrations); and as a list of
 // bank and registration lines for the writer's walk.
 
-#include "core/RegBackupFile.h"
+#include "core/files/RegBackupFile.h"
 
 #include <cstring>
 

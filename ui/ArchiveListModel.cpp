@@ -1,6 +1,6 @@
 #include "ui/ArchiveListModel.h"
 
-#include "core/ArchiveSide.h"
+#include "core/sides/ArchiveSide.h"
 #include "ui/UiText.h"
 
 namespace tombrel {

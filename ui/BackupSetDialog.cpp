@@ -1,7 +1,7 @@
 #include "ui/BackupSetDialog.h"
 
-#include "core/BackupSet.h"
-#include "core/FolderSearch.h"
+#include "core/files/BackupSet.h"
+#include "core/files/FolderSearch.h"
 #include "ui/BackupSetIcons.h"
 #include "ui/DialogButtons.h"
 #include "ui/FolderTree.h"

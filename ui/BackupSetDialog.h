@@ -2,9 +2,9 @@
 
 // Opens and saves files inside the keyboard's backup sets: a folder tree that shows set folders
 // under their set names ("Show", "Show [Disk-07]"), a name field, and Open or Save. The rules of
-// names and result paths live in core/BackupSet.h; the dialog shows, asks and calls.
+// names and result paths live in core/files/BackupSet.h; the dialog shows, asks and calls.
 
-#include "core/Messages.h"
+#include "core/text/Messages.h"
 #include "ui/FolderTreeModel.h"
 
 #include <QDialog>

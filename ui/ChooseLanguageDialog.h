@@ -3,7 +3,7 @@
 // Asked once, at the first start: German or English. Its texts carry both languages because no
 // language is chosen yet. Closing it with Escape chooses nothing.
 
-#include "core/Messages.h"
+#include "core/text/Messages.h"
 
 #include <QDialog>
 

@@ -3,7 +3,7 @@
 // The OK / Cancel row that the dialogs share: OK has control id 1 and is the default button,
 // Cancel has id 2. OK calls the dialog's accept(), which a dialog overrides to refuse.
 
-#include "core/Messages.h"
+#include "core/text/Messages.h"
 
 class QDialog;
 class QWidget;

@@ -2,7 +2,7 @@
 
 // Picks the folder that holds the disk style files. The network is always shown here.
 
-#include "core/Messages.h"
+#include "core/text/Messages.h"
 
 #include <QDialog>
 

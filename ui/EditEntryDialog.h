@@ -6,12 +6,12 @@
 // transposes, the checks on OK) are the core form's; the dialog copies its controls into the form
 // before a rule runs and shows the form again afterwards.
 
-#include "core/EditEntryForm.h"
-#include "core/Interaction.h"
-#include "core/Messages.h"
-#include "core/RegRecord.h"
-#include "core/Settings.h"
-#include "core/SongPath.h"
+#include "core/editors/EditEntryForm.h"
+#include "core/names/SongPath.h"
+#include "core/record/RegRecord.h"
+#include "core/sides/Interaction.h"
+#include "core/sides/Settings.h"
+#include "core/text/Messages.h"
 #include "ui/SongPlayer.h"
 
 #include <QDialog>

@@ -1,6 +1,6 @@
 #include "ui/FolderTree.h"
 
-#include "core/FileIo.h"
+#include "core/files/FileIo.h"
 #include "ui/UiText.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 // only, filled as they are opened, with a small context menu (open in the file manager, new
 // folder). Paths given and returned use the platform's separator.
 
-#include "core/Messages.h"
+#include "core/text/Messages.h"
 #include "ui/FolderTreeModel.h"
 
 #include <QTreeView>

@@ -1,6 +1,6 @@
 #include "ui/FolderTreeModel.h"
 
-#include "core/FileIo.h"
+#include "core/files/FileIo.h"
 
 #include <QApplication>
 #include <QCollator>

@@ -4,8 +4,8 @@
 // question icons and their buttons, the platform's file dialogs, the keyboard type dialog and the
 // wait cursor.
 
-#include "core/Interaction.h"
-#include "core/Messages.h"
+#include "core/sides/Interaction.h"
+#include "core/text/Messages.h"
 
 #include <QPointer>
 #include <QString>

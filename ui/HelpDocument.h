@@ -5,7 +5,7 @@
 // from (a program run from its build folder). In each folder the document may lie directly
 // there or in docs/help below it.
 
-#include "core/Messages.h"
+#include "core/text/Messages.h"
 
 #include <QString>
 #include <QStringList>

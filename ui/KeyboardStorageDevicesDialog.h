@@ -2,7 +2,7 @@
 
 // Explains the keyboard's storage device names that the song path mapping uses.
 
-#include "core/Messages.h"
+#include "core/text/Messages.h"
 
 #include <QDialog>
 

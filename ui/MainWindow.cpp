@@ -1,8 +1,8 @@
 #include "ui/MainWindow.h"
 
-#include "core/DocumentKind.h"
-#include "core/Interaction.h"
-#include "core/ListCommands.h"
+#include "core/commands/ListCommands.h"
+#include "core/files/DocumentKind.h"
+#include "core/sides/Interaction.h"
 #include "ui/ArchiveListModel.h"
 #include "ui/BackupSetDialog.h"
 #include "ui/BackupSetIcons.h"

@@ -6,12 +6,12 @@
 // core. After every command and every change of a selection the buttons are enabled by the
 // command-state rules. Escape, Exit and the close box leave through both save-changes prompts.
 
-#include "core/ArchiveSide.h"
-#include "core/EntryDialogs.h"
-#include "core/Messages.h"
-#include "core/RegistrationSide.h"
-#include "core/Settings.h"
-#include "core/StyleNameModes.h"
+#include "core/commands/EntryDialogs.h"
+#include "core/names/StyleNameModes.h"
+#include "core/sides/ArchiveSide.h"
+#include "core/sides/RegistrationSide.h"
+#include "core/sides/Settings.h"
+#include "core/text/Messages.h"
 #include "export/Protocol.h"
 #include "ui/SearchDialog.h"
 #include "ui/SettingsDialog.h"

@@ -3,7 +3,7 @@
 
 #include "ui/MainWindow.h"
 
-#include "core/ListCommands.h"
+#include "core/commands/ListCommands.h"
 #include "ui/ArchiveListModel.h"
 #include "ui/PaneListView.h"
 #include "ui/RegListModel.h"

@@ -3,8 +3,8 @@
 
 #include "ui/MainWindow.h"
 
-#include "core/Search.h"
-#include "core/StyleLocations.h"
+#include "core/commands/Search.h"
+#include "core/names/StyleLocations.h"
 #include "ui/ArchiveListModel.h"
 #include "ui/DiskStyleFolderDialog.h"
 #include "ui/EditEntryDialog.h"

@@ -5,9 +5,9 @@
 // Set box off; a value control is enabled exactly while its Set box is on. The values and the
 // Set boxes come back as a MultiChangeForm, which writes the chosen fields into the registrations.
 
-#include "core/Interaction.h"
-#include "core/Messages.h"
-#include "core/MultiChange.h"
+#include "core/editors/MultiChange.h"
+#include "core/sides/Interaction.h"
+#include "core/text/Messages.h"
 
 #include <QDialog>
 

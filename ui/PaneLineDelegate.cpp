@@ -1,6 +1,6 @@
 #include "ui/PaneLineDelegate.h"
 
-#include "core/ArchiveSide.h"
+#include "core/sides/ArchiveSide.h"
 #include "ui/ArchiveListModel.h"
 
 #include <QAbstractItemView>

@@ -3,8 +3,8 @@
 // The Protocol button's first question: which kind of listing to write. OK stays disabled until
 // one of the two kinds is chosen. Then the file is asked for through the Interaction.
 
-#include "core/Interaction.h"
-#include "core/Messages.h"
+#include "core/sides/Interaction.h"
+#include "core/text/Messages.h"
 #include "export/Protocol.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "ui/RegEditorWidgets.h"
 
-#include "core/RegRecord.h"
-#include "core/VoiceTable.h"
+#include "core/names/VoiceTable.h"
+#include "core/record/RegRecord.h"
 #include "ui/UiText.h"
 
 #include <QCheckBox>

@@ -5,8 +5,8 @@
 // the volume pedal and footswitch groups with the reading and showing of their values. Every
 // control carries its control id as its object name.
 
-#include "core/KeyboardModel.h"
-#include "core/RegEditorControls.h"
+#include "core/editors/RegEditorControls.h"
+#include "core/record/KeyboardModel.h"
 
 #include <QStringList>
 

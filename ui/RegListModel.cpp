@@ -1,6 +1,6 @@
 #include "ui/RegListModel.h"
 
-#include "core/RegistrationSide.h"
+#include "core/sides/RegistrationSide.h"
 #include "ui/UiText.h"
 
 namespace tombrel {

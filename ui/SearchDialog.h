@@ -4,8 +4,8 @@
 // press of Search asks the pane for the next match after its selection; the dialog stays open
 // between hits so that repeated presses walk through all matches. An empty text closes it.
 
-#include "core/Interaction.h"
-#include "core/Messages.h"
+#include "core/sides/Interaction.h"
+#include "core/text/Messages.h"
 
 #include <QDialog>
 

@@ -2,8 +2,8 @@
 
 // Asks which keyboard a new registration backup is made for.
 
-#include "core/KeyboardModel.h"
-#include "core/Messages.h"
+#include "core/record/KeyboardModel.h"
+#include "core/text/Messages.h"
 
 #include <QDialog>
 

@@ -4,7 +4,7 @@
 // shows and edits a set of values; what changes when they are taken over is the caller's
 // business.
 
-#include "core/Messages.h"
+#include "core/text/Messages.h"
 
 #include <QDialog>
 

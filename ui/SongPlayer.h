@@ -4,7 +4,7 @@
 // settings (the program is started with the song's path as its one argument), or, when no player
 // is set, with the program the desktop opens MIDI files with. Each way of failing has its message.
 
-#include "core/Messages.h"
+#include "core/text/Messages.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "ui/StyleListModel.h"
 
-#include "core/DiskStyleTexts.h"
-#include "core/StyleNameTable.h"
+#include "core/names/DiskStyleTexts.h"
+#include "core/names/StyleNameTable.h"
 #include "ui/UiText.h"
 
 namespace tombrel {

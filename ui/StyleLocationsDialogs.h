@@ -3,13 +3,13 @@
 // The dialogs of the style locations commands: the two explanations shown before saving and
 // before updating (OK goes on, Cancel stops), and the Error List with the registrations an update
 // could not move, which can be saved as a text file. The file steps of both commands are here
-// too; walking a side's registrations is the side's business (core/StyleLocations.h).
+// too; walking a side's registrations is the side's business (core/names/StyleLocations.h).
 
-#include "core/DiskStyleTexts.h"
-#include "core/Interaction.h"
-#include "core/Messages.h"
-#include "core/StyleLocations.h"
-#include "core/StyleNameTable.h"
+#include "core/names/DiskStyleTexts.h"
+#include "core/names/StyleLocations.h"
+#include "core/names/StyleNameTable.h"
+#include "core/sides/Interaction.h"
+#include "core/text/Messages.h"
 
 #include <QDialog>
 

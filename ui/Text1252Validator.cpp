@@ -1,6 +1,6 @@
 #include "ui/Text1252Validator.h"
 
-#include "core/Text1252.h"
+#include "core/text/Text1252.h"
 #include "ui/UiText.h"
 
 namespace tombrel {

@@ -1,6 +1,6 @@
 #include "ui/TitleEditDialog.h"
 
-#include "core/Text1252.h"
+#include "core/text/Text1252.h"
 #include "ui/DialogButtons.h"
 #include "ui/Text1252Validator.h"
 #include "ui/UiText.h"

@@ -4,7 +4,7 @@
 // Category (40 characters, returned without leading and trailing white space). What the text
 // means, and whether an empty one is acceptable, is the caller's business.
 
-#include "core/Messages.h"
+#include "core/text/Messages.h"
 
 #include <QDialog>
 

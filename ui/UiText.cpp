@@ -1,6 +1,6 @@
 #include "ui/UiText.h"
 
-#include "core/Text1252.h"
+#include "core/text/Text1252.h"
 
 #include <QWidget>
 

@@ -3,7 +3,7 @@
 // The boundary between the program's byte strings and Qt's strings: catalogue texts and paths
 // are UTF-8, titles and names are Windows-1252.
 
-#include "core/Messages.h"
+#include "core/text/Messages.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 // A list view's selection as the core's commands take it: the selected rows and the current
 // row. The window reads it from the view before a command and shows the command's result after.
 
-#include "core/ListSelection.h"
+#include "core/record/ListSelection.h"
 
 class QAbstractItemView;
 

@@ -5,8 +5,8 @@
 // first drawn, never copied into a box. A box whose registration holds a voice that is in no row
 // gets a VoiceBoxModel instead: the same shared rows, then one item of its own for that voice.
 
-#include "core/KeyboardModel.h"
-#include "core/VoiceTable.h"
+#include "core/names/VoiceTable.h"
+#include "core/record/KeyboardModel.h"
 
 #include <QAbstractListModel>
 #include <QString>

@@ -3,7 +3,7 @@
 // The dialogs the list commands open on a line, as the main window shows them: each one is a
 // function the window gives, so that its hooks decide which dialog appears.
 
-#include "core/EntryDialogs.h"
+#include "core/commands/EntryDialogs.h"
 
 #include <functional>
 #include <optional>

@@ -3,9 +3,9 @@
 // is the same boxes filled item by item with every text (the plain QComboBox way), without the
 // rest of the dialog.
 
-#include "core/DiskStyleTexts.h"
-#include "core/StyleNameTable.h"
-#include "core/VoiceTable.h"
+#include "core/names/DiskStyleTexts.h"
+#include "core/names/StyleNameTable.h"
+#include "core/names/VoiceTable.h"
 #include "ui/EditEntryDialog.h"
 #include "ui/VoiceListModel.h"
 

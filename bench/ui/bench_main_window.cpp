@@ -4,9 +4,9 @@
 //
 // Shares the main() of the desktop program's benchmarks, which runs them without a display.
 
-#include "core/ArchiveFile.h"
-#include "core/DiskStyleTexts.h"
-#include "core/StyleNameTable.h"
+#include "core/files/ArchiveFile.h"
+#include "core/names/DiskStyleTexts.h"
+#include "core/names/StyleNameTable.h"
 #include "ui/ArchiveListModel.h"
 #include "ui/MainWindow.h"
 #include "ui/PaneListView.h"

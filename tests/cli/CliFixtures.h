@@ -3,12 +3,12 @@
 // Small files for the tool to work on: registration backups of a few named banks, archives of a
 // few categories, FlashStyle backups and disk style folders.
 
-#include "core/ArchiveEntry.h"
-#include "core/ArchiveFile.h"
-#include "core/FlashStyleBackup.h"
-#include "core/RegBackupFile.h"
-#include "core/RegListRules.h"
-#include "core/RegRecord.h"
+#include "core/files/ArchiveFile.h"
+#include "core/files/RegBackupFile.h"
+#include "core/names/FlashStyleBackup.h"
+#include "core/record/ArchiveEntry.h"
+#include "core/record/RegRecord.h"
+#include "core/sides/RegListRules.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 #include "CliFixtures.h"
 #include "CliRunner.h"
 
-#include "core/StyleNameTable.h"
+#include "core/names/StyleNameTable.h"
 #include "export/Protocol.h"
 
 #include <gtest/gtest.h>

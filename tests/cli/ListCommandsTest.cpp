@@ -3,7 +3,7 @@
 #include "CliFixtures.h"
 #include "CliRunner.h"
 
-#include "core/VoiceTable.h"
+#include "core/names/VoiceTable.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "CliFixtures.h"
 #include "CliRunner.h"
-#include "tests/core/StyleFileBytes.h"
+#include "tests/core/support/StyleFileBytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "export/Protocol.h"
 
-#include "core/StyleNameTable.h"
-#include "core/VoiceTable.h"
+#include "core/names/StyleNameTable.h"
+#include "core/names/VoiceTable.h"
 
 #include <gtest/gtest.h>
 

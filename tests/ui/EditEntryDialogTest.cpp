@@ -4,9 +4,9 @@
 
 #include "RegRecordSamples.h"
 #include "ScriptedInteraction.h"
-#include "core/DiskStyleTexts.h"
-#include "core/StyleNameTable.h"
-#include "core/Text1252.h"
+#include "core/names/DiskStyleTexts.h"
+#include "core/names/StyleNameTable.h"
+#include "core/text/Text1252.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,0 +1,84 @@
+#pragma once
+
+// Which buttons of the main window are enabled, worked out from both panes' state and
+// selections after every command and every change of a selection. New and Open of both panes,
+// both recent-file boxes, the style name controls, Exit, Settings, Save Sty. Loc. and Help are
+// always enabled and have no entry here.
+
+#include "core/record/ArchiveEntry.h"
+#include "core/record/ListSelection.h"
+#include "core/record/RegEntry.h"
+
+namespace tombrel {
+
+// What the rules look at in each pane.
+struct RegPaneState {
+    bool open = false;
+    bool untitled = false;
+    const RegList* lines = nullptr;           // nothing: no lines
+    const ListSelection* selection = nullptr; // nothing: no line selected
+};
+
+struct ArchivePaneState {
+    bool open = false;
+    bool untitled = false;
+    const ArchiveList* lines = nullptr;
+    const ListSelection* selection = nullptr;
+};
+
+struct RegCommandStates {
+    bool save = false;
+    bool saveAs = false;
+    bool close = false;
+    bool list = false;
+    bool newBank = false;
+    bool newEntry = false;
+    bool editEntry = false;
+    bool copyToArchive = false; // "Copy >>"
+    bool moveToArchive = false; // "Move >>"
+    bool deleteEntries = false;
+    bool multiChange = false;
+    bool search = false;
+    bool protocol = false;
+    bool updateStyles = false;
+    bool up = false;
+    bool down = false;
+
+    bool operator==(const RegCommandStates&) const = default;
+};
+
+struct ArchiveCommandStates {
+    bool save = false;
+    bool saveAs = false;
+    bool close = false;
+    bool list = false;
+    bool newCategory = false;
+    bool editCategory = false;
+    bool sortCategory = false;
+    bool newBank = false;
+    bool newEntry = false;
+    bool editEntry = false;
+    bool copyToRegistrations = false; // "<< Copy"
+    bool moveToRegistrations = false; // "<< Move"
+    bool deleteEntries = false;
+    bool multiChange = false;
+    bool search = false;
+    bool protocol = false;
+    bool updateStyles = false;
+    bool up = false;
+    bool down = false;
+
+    bool operator==(const ArchiveCommandStates&) const = default;
+};
+
+struct CommandStates {
+    RegCommandStates registration;
+    ArchiveCommandStates archive;
+
+    bool operator==(const CommandStates&) const = default;
+};
+
+CommandStates updateCommandStates(const RegPaneState& registration,
+                                  const ArchivePaneState& archive);
+
+} // namespace tombrel

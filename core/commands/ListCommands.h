@@ -1,0 +1,62 @@
+#pragma once
+
+// The entry commands, transfers, Multi Change and button states over both sides as the main
+// window holds them: one call per button. Each does nothing while its side is closed, and sets
+// the modified flags and refreshes the count texts of the sides it changed. The list views copy
+// their selections in before a call and show them again after it, then redraw and ask
+// updateCommandStates.
+
+#include "core/commands/ArchiveListOperations.h"
+#include "core/commands/CommandStates.h"
+#include "core/commands/EntryDialogs.h"
+#include "core/commands/MultiChangeWalk.h"
+#include "core/commands/RegListOperations.h"
+#include "core/commands/Search.h"
+#include "core/commands/Transfers.h"
+#include "core/record/ListSelection.h"
+#include "core/sides/ArchiveSide.h"
+#include "core/sides/Interaction.h"
+#include "core/sides/RegistrationSide.h"
+
+namespace tombrel {
+
+// Registration side: New Bank, New Entry, Delete, Up, Down, Edit Entry (with the side's keyboard
+// model). True when the list changed.
+bool newRegBank(RegistrationSide& side, ListSelection& selection);
+bool newRegEntry(RegistrationSide& side, ListSelection& selection, bool extendedMode);
+bool deleteRegLines(RegistrationSide& side, ListSelection& selection, bool extendedMode,
+                    Interaction& ui);
+bool moveRegLineUp(RegistrationSide& side, ListSelection& selection);
+bool moveRegLineDown(RegistrationSide& side, ListSelection& selection);
+bool editRegLine(RegistrationSide& side, ListSelection& selection, EntryDialogs& dialogs);
+
+// Archive side Edit Entry with the registration side's keyboard model.
+bool editArchiveLine(ArchiveSide& archive, ListSelection& selection,
+                     const RegistrationSide& registrations, EntryDialogs& dialogs);
+
+// Copy >>, Move >>, << Copy, << Move.
+TransferResult transferToArchive(RegistrationSide& registrations, ListSelection& regSelection,
+                                 ArchiveSide& archive, ListSelection& archiveSelection,
+                                 TransferMode mode);
+TransferResult transferToRegistrations(ArchiveSide& archive, ListSelection& archiveSelection,
+                                       RegistrationSide& registrations, ListSelection& regSelection,
+                                       TransferMode mode);
+
+// Multi Change of either pane, with the registration side's keyboard model; Applied marks the
+// pane changed.
+MultiChangeOutcome multiChangeRegLines(RegistrationSide& side, const ListSelection& selection,
+                                       EntryDialogs& dialogs, Interaction& ui);
+MultiChangeOutcome multiChangeArchiveLines(ArchiveSide& archive, const ListSelection& selection,
+                                           const RegistrationSide& registrations,
+                                           EntryDialogs& dialogs, Interaction& ui);
+
+// The Search dialog's Search button on the registration side.
+SearchPress pressSearch(RegistrationSide& side, ListSelection& selection, std::string_view text,
+                        SearchOptions options, const StyleNameTable& styles,
+                        const DiskStyleTexts& disk, Interaction& ui);
+
+CommandStates updateCommandStates(const RegistrationSide& registrations,
+                                  const ListSelection& regSelection, const ArchiveSide& archive,
+                                  const ListSelection& archiveSelection);
+
+} // namespace tombrel

@@ -1,0 +1,153 @@
+// The file commands of the archive side: reading and writing the archive, New, Open, Save,
+// Save As, Close, the recent archives and the save-changes question.
+
+#include "core/files/ArchiveFile.h"
+#include "core/sides/ArchiveSide.h"
+
+namespace tombrel {
+
+namespace {
+
+FileDialogRequest archiveFileDialog(const Message& caption, const std::string& initialPath,
+                                    bool overwritePrompt) {
+    FileDialogRequest request;
+    request.caption = &caption;
+    request.filter = std::string(kArchiveFileFilter);
+    request.defaultExtension = std::string(kArchiveExtension);
+    request.initialPath = initialPath;
+    request.overwritePrompt = overwritePrompt;
+    return request;
+}
+
+} // namespace
+
+void ArchiveSide::discardContent() {
+    open_ = untitled_ = modified_ = false;
+    list_.clear();
+    lastCategory_ = -1;
+    countText_.clear();
+}
+
+bool ArchiveSide::readArchive(const std::string& path) {
+    BusyScope busy(ui_);
+    path_ = path;
+    discardContent();
+    ArchiveReadResult result = readArchiveFile(path);
+    for (const UserMessage& message : result.messages)
+        ui_.warn(message);
+    if (!result.ok) {
+        recent_.remove(path_);
+        path_.clear();
+        return false;
+    }
+    list_ = std::move(result.list);
+    for (ArchiveEntry& line : list_) {
+        // An empty category has nothing to hide; all others start collapsed.
+        if (line.isCategory && line.hiddenChildren.empty())
+            line.expanded = true;
+    }
+    recomputeLastCategoryIndex();
+    open_ = true;
+    recent_.add(path_);
+    refreshCountText();
+    return true;
+}
+
+bool ArchiveSide::writeArchive(const std::string& path) {
+    if (path.empty())
+        return false;
+    BusyScope busy(ui_);
+    const bool pathChanged = path != path_;
+    if (pathChanged)
+        path_ = path;
+    if (std::optional<std::vector<UserMessage>> errors = writeArchiveFile(path, list_)) {
+        for (const UserMessage& message : *errors)
+            ui_.warn(message);
+        return false;
+    }
+    if (pathChanged)
+        recent_.add(path_);
+    untitled_ = modified_ = false;
+    return true;
+}
+
+bool ArchiveSide::askSaveArchiveChanges() {
+    if (!open_ || !modified_)
+        return true;
+    switch (ui_.askYesNoCancel(userMessage(msg::ArchiveChanged))) {
+    case Answer::Yes:
+        if (untitled_)
+            saveArchiveAs();
+        else
+            saveArchive();
+        return !modified_;
+    case Answer::No:
+        return true;
+    case Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void ArchiveSide::newArchive() {
+    if (!askSaveArchiveChanges())
+        return;
+    discardContent();
+    open_ = untitled_ = true;
+    path_.clear();
+}
+
+void ArchiveSide::openArchive() {
+    if (!askSaveArchiveChanges())
+        return;
+    const std::optional<std::string> chosen =
+        ui_.chooseFileToOpen(archiveFileDialog(msg::OpenArchiveCaption, path_, false));
+    if (!chosen || chosen->empty())
+        return;
+    readArchive(*chosen);
+}
+
+void ArchiveSide::saveArchive() {
+    if (!open_ || untitled_)
+        return;
+    writeArchive(path_);
+}
+
+void ArchiveSide::saveArchiveAs() {
+    if (!open_)
+        return;
+    const std::optional<std::string> chosen =
+        ui_.chooseFileToSave(archiveFileDialog(msg::SaveArchiveCaption, path_, true));
+    if (!chosen || chosen->empty())
+        return;
+    writeArchive(*chosen);
+}
+
+void ArchiveSide::closeArchive() {
+    if (!askSaveArchiveChanges())
+        return;
+    discardContent();
+    path_.clear();
+}
+
+void ArchiveSide::selectRecentArchive(int index) {
+    if (index < 0 || index >= kRecentFileCount || recent_[index].empty())
+        return;
+    const std::string path = recent_[index];
+    if (path == path_ || !askSaveArchiveChanges())
+        return;
+    readArchive(path);
+}
+
+bool ArchiveSide::openArchiveFile(const std::string& path) {
+    if (path.empty() || (open_ && path == path_) || !askSaveArchiveChanges())
+        return false;
+    return readArchive(path);
+}
+
+void ArchiveSide::reopenMostRecentArchive() {
+    if (!recent_[0].empty())
+        readArchive(recent_[0]);
+}
+
+} // namespace tombrel

@@ -1,0 +1,169 @@
+#include "core/text/Text1252.h"
+
+#include <cstring>
+
+namespace tombrel {
+
+namespace {
+
+// Unicode code points of Windows-1252 bytes 0x80..0x9F.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t codePoint(unsigned char c) {
+    if (c >= 0x80 && c < 0xA0)
+        return kHighControls[c - 0x80];
+    return c;
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+} // namespace
+
+unsigned char upper1252(unsigned char c) {
+    if (c >= 'a' && c <= 'z')
+        return static_cast<unsigned char>(c - 32);
+    switch (c) {
+    case 0x9A: // š
+        return 0x8A;
+    case 0x9C: // œ
+        return 0x8C;
+    case 0x9E: // ž
+        return 0x8E;
+    case 0xFF: // ÿ
+        return 0x9F;
+    default:
+        break;
+    }
+    // à..þ except ÷ map to À..Þ; ß has no single-byte capital and stays.
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
+        return static_cast<unsigned char>(c - 32);
+    return c;
+}
+
+std::string toUpper1252(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(upper1252(static_cast<unsigned char>(c)));
+    return out;
+}
+
+bool equalsIgnoreCase1252(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (upper1252(static_cast<unsigned char>(a[i])) !=
+            upper1252(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}
+
+std::string utf8From1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 4);
+    for (char c : text)
+        appendUtf8(out, codePoint(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string utf8To1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    size_t i = 0;
+    while (i < text.size()) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        char32_t cp = 0;
+        size_t len = 1;
+        if (b < 0x80) {
+            cp = b;
+        } else if ((b & 0xE0) == 0xC0) {
+            cp = b & 0x1F;
+            len = 2;
+        } else if ((b & 0xF0) == 0xE0) {
+            cp = b & 0x0F;
+            len = 3;
+        } else if ((b & 0xF8) == 0xF0) {
+            cp = b & 0x07;
+            len = 4;
+        } else {
+            out += '?';
+            ++i;
+            continue;
+        }
+        if (i + len > text.size()) {
+            out += '?';
+            break;
+        }
+        bool valid = true;
+        for (size_t k = 1; k < len; ++k) {
+            const auto cont = static_cast<unsigned char>(text[i + k]);
+            if ((cont & 0xC0) != 0x80) {
+                valid = false;
+                break;
+            }
+            cp = (cp << 6) | (cont & 0x3F);
+        }
+        if (!valid) {
+            out += '?';
+            ++i;
+            continue;
+        }
+        i += len;
+        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+            out += static_cast<char>(cp);
+            continue;
+        }
+        char mapped = '?';
+        for (int k = 0; k < 32; ++k) {
+            if (kHighControls[k] == cp) {
+                mapped = static_cast<char>(0x80 + k);
+                break;
+            }
+        }
+        out += mapped;
+    }
+    return out;
+}
+
+std::string fieldText(const uint8_t* field, size_t size) {
+    const void* nul = std::memchr(field, 0, size);
+    const size_t len = nul ? static_cast<size_t>(static_cast<const uint8_t*>(nul) - field) : size;
+    return std::string(trimRight(std::string_view(reinterpret_cast<const char*>(field), len)));
+}
+
+void setFieldText(uint8_t* field, size_t size, std::string_view text) {
+    std::memset(field, 0, size);
+    std::memcpy(field, text.data(), text.size() < size ? text.size() : size);
+}
+
+std::string_view trimRight(std::string_view text) {
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string_view trim(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    return trimRight(text);
+}
+
+} // namespace tombrel

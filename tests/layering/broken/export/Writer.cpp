@@ -1,0 +1,2 @@
+#include "core/record/Low.h"
+#include "ui/MainWindow.h"
