@@ -163,10 +163,10 @@ void MainWindow::connectListCommands() {
     on(1017, right, ShowArchiveList,
        [this](ListSelection&, ListSelection& a) { moveArchiveLineDown(arch_, a); });
     on(1013, right, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
-        transferToRegistrations(arch_, a, reg_, r, TransferMode::Copy);
+        transferToRegistrations(arch_, a, reg_, r, TransferMode::Copy, ui_);
     });
     on(1014, right, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
-        transferToRegistrations(arch_, a, reg_, r, TransferMode::Move);
+        transferToRegistrations(arch_, a, reg_, r, TransferMode::Move, ui_);
     });
     on(1050, left, ShowRegList, [this](ListSelection& r, ListSelection&) {
         multiChangeRegLines(reg_, r, *entryDialogs_, ui_);
