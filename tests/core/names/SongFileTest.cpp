@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -41,7 +42,15 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"PARTY.BAT", "MThd", false}, NameCase{"setup.exe", "MZ\x90", false},
                       NameCase{"song.mid.exe", "MThd", false}, NameCase{"run.sh", "MThd", false},
                       NameCase{"link.lnk", "MThd", false}, NameCase{"x.midx", "MThd", false},
-                      NameCase{"trailing.", "MThd", false}));
+                      NameCase{"trailing.", "MThd", false}),
+    [](const auto& info) {
+        std::string label = std::to_string(info.index) + "_" + info.param.name;
+        for (char& c : label) {
+            if (!std::isalnum(static_cast<unsigned char>(c)))
+                c = '_';
+        }
+        return label;
+    });
 
 void writeBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(toFsPath(path), std::ios::binary);
