@@ -73,12 +73,8 @@ void EditEntryDialog::connectRules() {
         });
     }
 
-    connect(pedal_->mode, comboChanged, this, [this] {
-        readForm();
-        volumePedalModeChanged(form_.volumePedal);
-        pedal_->show(form_.volumePedal);
-        showEnabling();
-    });
+    pedal_->connectMode(
+        this, form_.volumePedal, [this] { readForm(); }, [this] { showEnabling(); });
 
     connectFootswitches(this, footswitches_, form_.footswitches, [this] { readForm(); });
 }

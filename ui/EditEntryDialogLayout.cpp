@@ -95,26 +95,10 @@ void EditEntryDialog::buildLayout() {
     // Left as on the panel: style, tempo and sections, then transposition and the split points;
     // in the middle the keyboard voices and the accompaniment parts below them; on the right the
     // pedal and footswitches and the song.
-    auto* left = new QVBoxLayout;
-    left->addWidget(buildStyleGroup());
-    left->addWidget(buildTransposeGroup());
-    left->addWidget(buildSplitGroup());
-    left->addStretch();
-
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(buildVoicesGroup());
-    middle->addWidget(buildAccompanimentGroup());
-    middle->addStretch();
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(buildControllerGroup());
-    right->addWidget(buildSongGroup());
-    right->addStretch();
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left);
-    columns->addLayout(middle);
-    columns->addLayout(right);
+    QHBoxLayout* columns =
+        groupColumns({{buildStyleGroup(), buildTransposeGroup(), buildSplitGroup()},
+                      {buildVoicesGroup(), buildAccompanimentGroup()},
+                      {buildControllerGroup(), buildSongGroup()}});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildTopLine());

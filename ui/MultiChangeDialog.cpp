@@ -57,17 +57,8 @@ MultiChangeDialog::MultiChangeDialog(const MultiChangeForm& common, Interaction&
     notes_ = makeNoteListModel(this);
     setWindowTitle(uiText(msg::MultiChangeWindowTitle, lang));
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(buildVoicesGroup());
-    left->addWidget(buildSplitGroup());
-    left->addStretch();
-    auto* right = new QVBoxLayout;
-    right->addWidget(buildControllerGroup());
-    right->addWidget(buildSongGroup());
-    right->addStretch();
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left);
-    columns->addLayout(right);
+    QHBoxLayout* columns = groupColumns(
+        {{buildVoicesGroup(), buildSplitGroup()}, {buildControllerGroup(), buildSongGroup()}});
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok =
@@ -225,14 +216,8 @@ void MultiChangeDialog::connectRules() {
     // The split points stay in order whether or not their Set boxes are on.
     split_->connectOrder(this, form_.split, [this] { readForm(); });
 
-    const auto comboChanged = qOverload<int>(&QComboBox::currentIndexChanged);
-
-    connect(pedal_->mode, comboChanged, this, [this] {
-        readForm();
-        volumePedalModeChanged(form_.volumePedal);
-        pedal_->show(form_.volumePedal);
-        showEnabling();
-    });
+    pedal_->connectMode(
+        this, form_.volumePedal, [this] { readForm(); }, [this] { showEnabling(); });
 
     connectFootswitches(this, footswitches_, form_.footswitches, [this] { readForm(); });
 }

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStringListModel>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -206,6 +207,19 @@ void VolumePedalWidgets::setPartsEnabled(bool on) const {
         check->setEnabled(on);
 }
 
+void VolumePedalWidgets::connectMode(QObject* owner, VolumePedalControls& pedal,
+                                     std::function<void()> readForm,
+                                     std::function<void()> showEnabling) const {
+    const VolumePedalWidgets w = *this;
+    QObject::connect(mode, qOverload<int>(&QComboBox::currentIndexChanged), owner,
+                     [w, &pedal, readForm, showEnabling] {
+                         readForm();
+                         volumePedalModeChanged(pedal);
+                         w.show(pedal);
+                         showEnabling();
+                     });
+}
+
 // ---- Footswitches ------------------------------------------------------------------------------
 
 FootswitchPartBit FootswitchWidgets::partBit(int i) {
@@ -322,6 +336,18 @@ QGroupBox* makeGroup(QWidget* parent, const QString& title, const char* name) {
     auto* box = new QGroupBox(title, parent);
     box->setObjectName(QLatin1String(name));
     return box;
+}
+
+QHBoxLayout* groupColumns(std::initializer_list<std::initializer_list<QWidget*>> columns) {
+    auto* row = new QHBoxLayout;
+    for (const std::initializer_list<QWidget*>& groups : columns) {
+        auto* column = new QVBoxLayout;
+        for (QWidget* group : groups)
+            column->addWidget(group);
+        column->addStretch();
+        row->addLayout(column);
+    }
+    return row;
 }
 
 // ---- Split points, fingering and vocal harmony -------------------------------------------------

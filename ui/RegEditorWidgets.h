@@ -12,6 +12,7 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 class QAbstractItemModel;
@@ -19,6 +20,7 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QObject;
 class QSpinBox;
@@ -64,6 +66,9 @@ void showCheck(QCheckBox* box, bool on);
 // groups by it).
 QGroupBox* makeGroup(QWidget* parent, const QString& title, const char* name);
 
+// The dialog's columns of groups, each column's groups stacked from the top.
+QHBoxLayout* groupColumns(std::initializer_list<std::initializer_list<QWidget*>> columns);
+
 // ---- Split points, fingering and vocal harmony -------------------------------------------------
 
 struct SplitWidgets {
@@ -98,6 +103,11 @@ struct VolumePedalWidgets {
     void show(const VolumePedalControls& pedal) const;
     void read(VolumePedalControls& pedal) const;
     void setPartsEnabled(bool on) const;
+    // Wires the mode box to the shared rule: `readForm` copies the dialog into its form, the rule
+    // runs on `pedal` (the form's volume pedal), the pedal is shown again and `showEnabling`
+    // updates the controls that depend on it.
+    void connectMode(QObject* owner, VolumePedalControls& pedal, std::function<void()> readForm,
+                     std::function<void()> showEnabling) const;
 };
 
 // ---- Footswitches ------------------------------------------------------------------------------
