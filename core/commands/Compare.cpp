@@ -1,5 +1,8 @@
 #include "core/commands/Compare.h"
 
+#include "core/files/ArchiveFile.h"
+#include "core/files/DocumentKind.h"
+#include "core/files/RegBackupFile.h"
 #include "core/text/Text1252.h"
 
 #include <algorithm>
@@ -10,7 +13,6 @@ namespace tombrel {
 
 namespace {
 
-constexpr int kSlotsPerBank = 8;
 
 std::string backupPlace(int bank, int slot) {
     char text[24];
@@ -456,6 +458,48 @@ FileComparison compareFiles(const PlacedFile& a, const PlacedFile& b, const Fiel
     }
     if (!a.backup && !b.backup)
         compareTexts(a.categories, b.categories, "Category", out);
+    return result;
+}
+
+std::optional<ComparePair> registrationsToCompare(const RegList& regLines,
+                                                  const ListSelection& regSelection,
+                                                  const ArchiveList& archive,
+                                                  const ListSelection& archiveSelection,
+                                                  bool archiveFocused) {
+    std::vector<PlacedRecord> fromReg, fromArchive;
+    const PlacedFile regPlaces = placeBackupLines(regLines);
+    for (const PlacedRecord& r : regPlaces.registrations) {
+        if (regSelection.contains(r.line))
+            fromReg.push_back(r);
+    }
+    const PlacedFile archivePlaces = placeArchiveLines(archive);
+    for (const PlacedRecord& r : archivePlaces.registrations) {
+        if (r.line >= 0 && archiveSelection.contains(r.line))
+            fromArchive.push_back(r);
+    }
+    const std::vector<PlacedRecord>& focused = archiveFocused ? fromArchive : fromReg;
+    if (focused.size() == 2)
+        return ComparePair{focused[0], focused[1]};
+    if (fromReg.size() == 1 && fromArchive.size() == 1)
+        return ComparePair{fromReg[0], fromArchive[0]};
+    return std::nullopt;
+}
+
+ComparableFile readComparableFile(const std::string& path) {
+    ComparableFile result;
+    if (documentKindOf(path) == DocumentKind::RegBackup) {
+        RegBackupReadResult read = readRegBackupFile(path);
+        if (read.ok)
+            result.file = placeBackupLines(read.lines);
+        else
+            result.messages.push_back(read.error);
+        return result;
+    }
+    ArchiveReadResult read = readArchiveFile(path);
+    if (read.ok)
+        result.file = placeArchiveLines(read.list);
+    else
+        result.messages = std::move(read.messages);
     return result;
 }
 

@@ -7,9 +7,11 @@
 
 #include "core/names/RegFields.h"
 #include "core/record/ArchiveEntry.h"
+#include "core/record/ListSelection.h"
 #include "core/record/RegEntry.h"
 #include "core/text/Messages.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -95,5 +97,26 @@ struct FileComparison {
 // nothing of. Bank titles are compared by bank (two backups) or by their order, category names
 // of two archives by order.
 FileComparison compareFiles(const PlacedFile& a, const PlacedFile& b, const FieldNames& names);
+
+// The two registrations the Compare command works on: two selected in the pane that has the
+// focus, or else one selected in each pane (registrations only: bank titles, categories and the
+// trailing line do not count). Nothing when the selections hold any other number.
+struct ComparePair {
+    PlacedRecord a;
+    PlacedRecord b;
+};
+std::optional<ComparePair> registrationsToCompare(const RegList& regLines,
+                                                  const ListSelection& regSelection,
+                                                  const ArchiveList& archive,
+                                                  const ListSelection& archiveSelection,
+                                                  bool archiveFocused);
+
+// A registration backup or an archive read for comparing, told by its content; the reader's
+// messages when it was refused.
+struct ComparableFile {
+    std::optional<PlacedFile> file;
+    std::vector<UserMessage> messages;
+};
+ComparableFile readComparableFile(const std::string& path);
 
 } // namespace tombrel

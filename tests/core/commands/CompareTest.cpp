@@ -253,3 +253,60 @@ TEST(Compare, VeryDifferentArchivesStillListEveryDifference) {
     EXPECT_EQ(c.differences.back().kind, DifferenceKind::Added);
     EXPECT_EQ(c.differences.back().place, "X/3001");
 }
+
+TEST(Compare, TheTwoRegistrationsOfTheSelections) {
+    const RegList reg = test::canonicalList({{0, {"Bank", {"A", "B", "C"}}}});
+    const ArchiveList archive = archiveOf({{"Pop", {tuned("X", 100), tuned("Y", 101)}}});
+    ArchiveList expanded = archive;
+    expanded[0].expanded = true;
+    for (const RegEntry& e : archive[0].hiddenChildren)
+        expanded.push_back(ArchiveEntry(e));
+    expanded[0].hiddenChildren.clear();
+    struct Case {
+        const char* what;
+        std::vector<int> reg, archive;
+        bool archiveFocused;
+        std::optional<std::pair<std::string, std::string>> places;
+    };
+    const Case cases[] = {
+        {"two in the registration pane", {1, 3}, {}, false, std::pair{"<01/1>", "<01/3>"}},
+        {"two in the focused archive pane", {1}, {1, 2}, true, std::pair{"Pop/1", "Pop/2"}},
+        {"one in each", {2}, {2}, false, std::pair{"<01/2>", "Pop/2"}},
+        {"a bank line does not count", {0, 1}, {}, false, std::nullopt},
+        {"the category line does not count", {}, {0, 1}, true, std::nullopt},
+        {"three", {1, 2, 3}, {}, false, std::nullopt},
+        {"two in the pane without the focus and one here", {1, 2}, {1}, true, std::nullopt},
+        {"the trailing line", {1, static_cast<int>(reg.size())}, {}, false, std::nullopt},
+    };
+    auto selection = [](const std::vector<int>& lines) {
+        ListSelection s;
+        s.lines.insert(lines.begin(), lines.end());
+        return s;
+    };
+    for (const Case& c : cases) {
+        const auto pair = registrationsToCompare(reg, selection(c.reg), expanded,
+                                                 selection(c.archive), c.archiveFocused);
+        ASSERT_EQ(pair.has_value(), c.places.has_value()) << c.what;
+        if (pair) {
+            EXPECT_EQ(pair->a.place, c.places->first) << c.what;
+            EXPECT_EQ(pair->b.place, c.places->second) << c.what;
+        }
+    }
+}
+
+TEST(Compare, EditsAMoveAndAnInsertionInALongArchive) {
+    std::vector<RegRecord> a;
+    for (int i = 0; i < 2000; ++i)
+        a.push_back(tuned("R" + std::to_string(i), 40 + i % 200));
+    std::vector<RegRecord> b = a;
+    for (int i : {100, 700, 1300})
+        b[static_cast<size_t>(i)].setTempo(33);
+    const RegRecord moved = b[400];
+    b.erase(b.begin() + 400);
+    b.insert(b.begin() + 1500, moved);
+    b.insert(b.begin() + 1000, tuned("New", 41));
+    EXPECT_EQ(summary(compareArchives(archiveOf({{"X", a}}), archiveOf({{"X", b}}))),
+              (std::vector<std::string>{"changed X/101 Tempo:140->33", "removed X/401",
+                                        "changed X/701 Tempo:140->33", "added X/1001",
+                                        "changed X/1301 Tempo:140->33", "added X/1502"}));
+}
