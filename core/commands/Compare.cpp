@@ -13,7 +13,6 @@ namespace tombrel {
 
 namespace {
 
-
 std::string backupPlace(int bank, int slot) {
     char text[24];
     std::snprintf(text, sizeof text, "<%02d/%d>", bank + 1, slot + 1);
@@ -257,6 +256,7 @@ PlacedFile placeBackupLines(const RegList& lines) {
 
 PlacedFile placeArchiveLines(const ArchiveList& list) {
     PlacedFile file;
+    file.registrations.reserve(static_cast<size_t>(archiveRegistrationCount(list)));
     std::string category;
     int categoryLine = -1;
     int position = 0;
@@ -267,13 +267,15 @@ PlacedFile placeArchiveLines(const ArchiveList& list) {
                 {category + "/<" + std::to_string(++bankTitle) + ">", entry.bankTitle});
             return;
         }
-        PlacedRecord r;
-        r.place = category + "/" + std::to_string(++position);
+        PlacedRecord& r = file.registrations.emplace_back();
+        r.place.reserve(category.size() + 8);
+        r.place += category;
+        r.place += '/';
+        r.place += std::to_string(++position);
         r.record = entry.record;
         r.line = line;
         r.category = categoryLine;
         r.child = child;
-        file.registrations.push_back(std::move(r));
     };
     for (size_t i = 0; i < list.size(); ++i) {
         const ArchiveEntry& entry = list[i];

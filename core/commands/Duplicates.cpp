@@ -19,25 +19,48 @@ std::string_view paramBlock(const RegRecord& r) {
 template <class KeyOf>
 void groupBy(std::span<const PlacedFile* const> files, DuplicateKind kind, KeyOf keyOf,
              std::vector<DuplicateGroup>& out) {
-    std::unordered_map<std::string_view, size_t> groupOf;
-    std::vector<DuplicateGroup> groups;
+    size_t total = 0;
+    for (const PlacedFile* f : files)
+        total += f->registrations.size();
+    // First pass: each registration's key number and how often each key comes; the groups are
+    // built only for keys that come more than once.
+    constexpr size_t kNone = static_cast<size_t>(-1);
+    std::unordered_map<std::string_view, size_t> keyNumber;
+    keyNumber.reserve(total);
+    std::vector<size_t> numbers;
+    numbers.reserve(total);
+    std::vector<size_t> counts;
     for (size_t f = 0; f < files.size(); ++f) {
         const std::vector<PlacedRecord>& regs = files[f]->registrations;
         for (size_t i = 0; i < regs.size(); ++i) {
-            if (regs[i].record.isEmpty())
+            const std::string_view key =
+                regs[i].record.isEmpty() ? std::string_view() : keyOf(f, i);
+            if (regs[i].record.isEmpty() || (key.empty() && kind == DuplicateKind::Title)) {
+                numbers.push_back(kNone);
                 continue;
-            const std::string_view key = keyOf(f, i);
-            if (key.empty() && kind == DuplicateKind::Title)
-                continue;
-            const auto [at, inserted] = groupOf.try_emplace(key, groups.size());
+            }
+            const auto [at, inserted] = keyNumber.try_emplace(key, counts.size());
             if (inserted)
-                groups.push_back({kind, {}});
-            groups[at->second].members.push_back({static_cast<int>(f), i});
+                counts.push_back(0);
+            ++counts[at->second];
+            numbers.push_back(at->second);
         }
     }
-    for (DuplicateGroup& g : groups) {
-        if (g.members.size() > 1)
-            out.push_back(std::move(g));
+    std::vector<size_t> groupOf(counts.size(), kNone);
+    const size_t first = out.size();
+    size_t n = 0;
+    for (size_t f = 0; f < files.size(); ++f) {
+        for (size_t i = 0; i < files[f]->registrations.size(); ++i, ++n) {
+            const size_t number = numbers[n];
+            if (number == kNone || counts[number] < 2)
+                continue;
+            if (groupOf[number] == kNone) {
+                groupOf[number] = out.size() - first;
+                out.push_back({kind, {}});
+                out.back().members.reserve(counts[number]);
+            }
+            out[first + groupOf[number]].members.push_back({static_cast<int>(f), i});
+        }
     }
 }
 
