@@ -84,23 +84,26 @@ std::uint64_t hashRange(std::uint64_t h, const std::vector<Line>& lines, size_t 
     return mix(h, count);
 }
 
-// The lines of `list` in the hunks' places, hunk after hunk: the same fingerprint as that of the
-// stored lines once the change has been applied.
+// Each hunk with the unchanged line on either side of it: a deletion keeps no line in its place,
+// yet its neighbours tell whether the list is the one it was taken on. The neighbours are the
+// same lines on both sides of a change (hunks never touch), so the fingerprint of the stored side,
+// taken with the present neighbours, is that of the list once the change is applied.
 template <class Line>
-std::uint64_t hashPresent(const std::vector<LineHunk>& hunks, const std::vector<Line>& list) {
-    std::uint64_t h = kHashStart;
-    for (const LineHunk& hunk : hunks)
-        h = hashRange(h, list, hunk.at, hunk.presentCount);
-    return h;
-}
-
-template <class Line>
-std::uint64_t hashStored(const std::vector<LineHunk>& hunks, const std::vector<Line>& stored) {
+std::uint64_t hashHunks(const std::vector<LineHunk>& hunks, const std::vector<Line>& list,
+                        const std::vector<Line>* stored) {
     std::uint64_t h = kHashStart;
     size_t from = 0;
     for (const LineHunk& hunk : hunks) {
-        h = hashRange(h, stored, from, hunk.storedCount);
-        from += hunk.storedCount;
+        if (hunk.at > 0)
+            h = hashLine(h, list[hunk.at - 1]);
+        if (stored) {
+            h = hashRange(h, *stored, from, hunk.storedCount);
+            from += hunk.storedCount;
+        } else {
+            h = hashRange(h, list, hunk.at, hunk.presentCount);
+        }
+        if (hunk.at + hunk.presentCount < list.size())
+            h = hashLine(h, list[hunk.at + hunk.presentCount]);
     }
     return h;
 }
@@ -235,15 +238,15 @@ LineChange<Line> diffLines(std::vector<Line>& before, const std::vector<Line>& a
         for (size_t k = 0; k < run.storedCount; ++k)
             change.stored.push_back(std::move(before[run.from + k]));
     }
-    change.presentHash = hashPresent(change.hunks, after);
-    change.storedHash = hashStored(change.hunks, change.stored);
+    change.presentHash = hashHunks<Line>(change.hunks, after, nullptr);
+    change.storedHash = hashHunks(change.hunks, after, &change.stored);
     return change;
 }
 
 template <class Line>
 bool changeFits(const LineChange<Line>& change, const std::vector<Line>& list) {
     return list.size() == change.presentSize &&
-           hashPresent(change.hunks, list) == change.presentHash;
+           hashHunks<Line>(change.hunks, list, nullptr) == change.presentHash;
 }
 
 template <class Line> void applyChange(std::vector<Line>& list, LineChange<Line>& change) {
