@@ -3,6 +3,7 @@
 
 #include "ui/MainWindow.h"
 
+#include "core/commands/EditHistory.h"
 #include "core/commands/ListCommands.h"
 #include "ui/ArchiveListModel.h"
 #include "ui/PaneListView.h"
@@ -46,6 +47,8 @@ void MainWindow::connectCommands() {
     on(1, [this] { leave(); });
     on(1042, [this] { editSettings(); });
     on(1049, [this] { showHelp(); });
+    on(1060, [this] { undoStep(); });
+    on(1061, [this] { redoStep(); });
 
     connect(flashFactory_, &QRadioButton::clicked, this, [this] { chooseFlashFactory(); });
     connect(flashDefault_, &QRadioButton::clicked, this, [this] { chooseFlashDefault(); });
@@ -90,9 +93,11 @@ void MainWindow::runRegFileCommand(const std::function<void()>& command) {
     const PaneSnapshot before = regSnapshot();
     const ListSelection selection = selectionOf(*regList_);
     command();
+    const bool replaced = !(regSnapshot() == before);
+    followFileCommand(Pane::Registration, replaced);
     regModel_->reload();
     if (reg_.isOpen())
-        showSelection(*regList_, regSnapshot() == before ? selection : ListSelection::single(0));
+        showSelection(*regList_, replaced ? ListSelection::single(0) : selection);
     afterCommand(Pane::Registration);
 }
 
@@ -100,19 +105,23 @@ void MainWindow::runArchiveFileCommand(const std::function<void()>& command) {
     const PaneSnapshot before = archiveSnapshot();
     const ListSelection selection = selectionOf(*archList_);
     command();
+    const bool replaced = !(archiveSnapshot() == before);
+    followFileCommand(Pane::Archive, replaced);
     archModel_->reload();
     if (arch_.isOpen())
-        showSelection(*archList_,
-                      archiveSnapshot() == before ? selection : ListSelection::single(0));
+        showSelection(*archList_, replaced ? ListSelection::single(0) : selection);
     afterCommand(Pane::Archive);
 }
 
 void MainWindow::runListCommand(
-    Pane pane, int lists,
+    Pane pane, int lists, StepKind step,
     const std::function<void(ListSelection& reg, ListSelection& archive)>& command) {
     ListSelection regSelection = selectionOf(*regList_);
     ListSelection archiveSelection = selectionOf(*archList_);
-    command(regSelection, archiveSelection);
+    // The list flags are the history's pane bits.
+    history_->record(stepName(pane, step, regSelection, archiveSelection),
+                     static_cast<unsigned>(lists), regSelection, archiveSelection,
+                     [&] { command(regSelection, archiveSelection); });
     if (lists & ShowRegList) {
         regModel_->reload();
         showSelection(*regList_, regSelection);
@@ -125,55 +134,61 @@ void MainWindow::runListCommand(
 }
 
 void MainWindow::connectListCommands() {
-    const auto on = [this](int id, Pane pane, int lists, auto command) {
+    const auto on = [this](int id, Pane pane, int lists, StepKind step, auto command) {
         connect(static_cast<QPushButton*>(control(id)), &QPushButton::clicked, this,
-                [this, pane, lists, command] { runListCommand(pane, lists, command); });
+                [this, pane, lists, step, command] { runListCommand(pane, lists, step, command); });
     };
     const Pane left = Pane::Registration;
     const Pane right = Pane::Archive;
-    on(1030, left, ShowRegList, [this](ListSelection& r, ListSelection&) { newRegBank(reg_, r); });
-    on(1020, left, ShowRegList,
+    on(1030, left, ShowRegList, StepKind::NewBank,
+       [this](ListSelection& r, ListSelection&) { newRegBank(reg_, r); });
+    on(1020, left, ShowRegList, StepKind::NewEntry,
        [this](ListSelection& r, ListSelection&) { newRegEntry(reg_, r, extendedMode_); });
-    on(1033, left, ShowRegList,
+    on(1033, left, ShowRegList, StepKind::EditEntry,
        [this](ListSelection& r, ListSelection&) { editRegLine(reg_, r, *entryDialogs_); });
-    on(1025, left, ShowRegList,
+    on(1025, left, ShowRegList, StepKind::Delete,
        [this](ListSelection& r, ListSelection&) { deleteRegLines(reg_, r, extendedMode_, ui_); });
-    on(1026, left, ShowRegList,
+    on(1026, left, ShowRegList, StepKind::Up,
        [this](ListSelection& r, ListSelection&) { moveRegLineUp(reg_, r); });
-    on(1029, left, ShowRegList,
+    on(1029, left, ShowRegList, StepKind::Down,
        [this](ListSelection& r, ListSelection&) { moveRegLineDown(reg_, r); });
-    on(1021, left, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
-        transferToArchive(reg_, r, arch_, a, TransferMode::Copy);
-    });
-    on(1024, left, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
-        transferToArchive(reg_, r, arch_, a, TransferMode::Move);
-    });
+    on(1021, left, ShowBothLists, StepKind::CopyToArchive,
+       [this](ListSelection& r, ListSelection& a) {
+           transferToArchive(reg_, r, arch_, a, TransferMode::Copy);
+       });
+    on(1024, left, ShowBothLists, StepKind::MoveToArchive,
+       [this](ListSelection& r, ListSelection& a) {
+           transferToArchive(reg_, r, arch_, a, TransferMode::Move);
+       });
 
-    on(1031, right, ShowArchiveList,
+    on(1031, right, ShowArchiveList, StepKind::NewBank,
        [this](ListSelection&, ListSelection& a) { newArchiveBank(arch_, a); });
-    on(1012, right, ShowArchiveList,
+    on(1012, right, ShowArchiveList, StepKind::NewEntry,
        [this](ListSelection&, ListSelection& a) { newArchiveEntry(arch_, a); });
-    on(1034, right, ShowArchiveList, [this](ListSelection&, ListSelection& a) {
+    on(1034, right, ShowArchiveList, StepKind::EditEntry, [this](ListSelection&, ListSelection& a) {
         editArchiveLine(arch_, a, reg_, *entryDialogs_);
     });
-    on(1015, right, ShowArchiveList,
+    on(1015, right, ShowArchiveList, StepKind::Delete,
        [this](ListSelection&, ListSelection& a) { deleteArchiveLines(arch_, a, ui_); });
-    on(1016, right, ShowArchiveList,
+    on(1016, right, ShowArchiveList, StepKind::Up,
        [this](ListSelection&, ListSelection& a) { moveArchiveLineUp(arch_, a); });
-    on(1017, right, ShowArchiveList,
+    on(1017, right, ShowArchiveList, StepKind::Down,
        [this](ListSelection&, ListSelection& a) { moveArchiveLineDown(arch_, a); });
-    on(1013, right, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
-        transferToRegistrations(arch_, a, reg_, r, TransferMode::Copy);
-    });
-    on(1014, right, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
-        transferToRegistrations(arch_, a, reg_, r, TransferMode::Move);
-    });
-    on(1050, left, ShowRegList, [this](ListSelection& r, ListSelection&) {
+    on(1013, right, ShowBothLists, StepKind::CopyToRegistration,
+       [this](ListSelection& r, ListSelection& a) {
+           transferToRegistrations(arch_, a, reg_, r, TransferMode::Copy);
+       });
+    on(1014, right, ShowBothLists, StepKind::MoveToRegistration,
+       [this](ListSelection& r, ListSelection& a) {
+           transferToRegistrations(arch_, a, reg_, r, TransferMode::Move);
+       });
+    on(1050, left, ShowRegList, StepKind::MultiChange, [this](ListSelection& r, ListSelection&) {
         multiChangeRegLines(reg_, r, *entryDialogs_, ui_);
     });
-    on(1051, right, ShowArchiveList, [this](ListSelection&, ListSelection& a) {
-        multiChangeArchiveLines(arch_, a, reg_, *entryDialogs_, ui_);
-    });
+    on(1051, right, ShowArchiveList, StepKind::MultiChange,
+       [this](ListSelection&, ListSelection& a) {
+           multiChangeArchiveLines(arch_, a, reg_, *entryDialogs_, ui_);
+       });
 
     const auto button = [this](int id, auto handler) {
         connect(static_cast<QPushButton*>(control(id)), &QPushButton::clicked, this, handler);
@@ -203,7 +218,13 @@ void MainWindow::newCategory() {
     const std::optional<std::string> name = hooks_.categoryName(std::string());
     if (!name)
         return;
-    if (const std::optional<int> row = arch_.newCategory(*selected, *name)) {
+    std::optional<int> row;
+    recordStep(Pane::Archive, {StepKind::NewCategory}, [&](ListSelection&, ListSelection& archive) {
+        row = arch_.newCategory(*selected, *name);
+        if (row)
+            archive = ListSelection::single(*row);
+    });
+    if (row) {
         archModel_->reload();
         showSelection(*archList_, ListSelection::single(*row));
     }
@@ -217,7 +238,12 @@ void MainWindow::editCategory() {
         return;
     const std::optional<std::string> name =
         hooks_.categoryName(arch_.list()[static_cast<size_t>(*row)].categoryName);
-    if (name && arch_.editCategory(*row, *name))
+    bool renamed = false;
+    if (name)
+        recordStep(Pane::Archive, {StepKind::EditCategory}, [&](ListSelection&, ListSelection&) {
+            renamed = arch_.editCategory(*row, *name);
+        });
+    if (renamed)
         archModel_->rowsChanged(*row, *row);
     afterCommand(Pane::Archive);
 }
@@ -227,7 +253,14 @@ void MainWindow::sortCategory() {
     const std::optional<int> row = selectionOf(*archList_).onlyReal(size);
     if (!arch_.isOpen() || !row)
         return;
-    if (arch_.sortCategory(*row)) {
+    bool sorted = false;
+    recordStep(Pane::Archive, {StepKind::SortCategory},
+               [&](ListSelection&, ListSelection& archive) {
+                   sorted = arch_.sortCategory(*row);
+                   if (sorted)
+                       archive = ListSelection::single(*row);
+               });
+    if (sorted) {
         archModel_->reload();
         showSelection(*archList_, ListSelection::single(*row));
     }
