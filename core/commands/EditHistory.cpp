@@ -35,19 +35,17 @@ std::vector<CategoryView> viewsOf(const ArchiveList& list) {
     return views;
 }
 
-size_t categoryCount(const ArchiveList& list) {
-    return static_cast<size_t>(std::count_if(list.begin(), list.end(),
-                                             [](const ArchiveEntry& l) { return l.isCategory; }));
-}
-
 // Shows each category as `wanted` says (one view per category in list order), in one pass.
-void setViews(ArchiveList& list, const std::vector<CategoryView>& wanted) {
+// False, changing nothing, when the list has another number of categories.
+bool setViews(ArchiveList& list, const std::vector<CategoryView>& wanted) {
     size_t extra = 0;
     bool differs = false;
     size_t c = 0;
     for (const ArchiveEntry& line : list) {
         if (!line.isCategory)
             continue;
+        if (c == wanted.size())
+            return false;
         const CategoryView now{line.expanded, line.hiddenChildren.size()};
         if (!(now == wanted[c])) {
             differs = true;
@@ -55,8 +53,10 @@ void setViews(ArchiveList& list, const std::vector<CategoryView>& wanted) {
         }
         ++c;
     }
+    if (c != wanted.size())
+        return false;
     if (!differs)
-        return;
+        return true;
     ArchiveList out;
     out.reserve(list.size() + extra);
     c = 0;
@@ -86,6 +86,7 @@ void setViews(ArchiveList& list, const std::vector<CategoryView>& wanted) {
             out.emplace_back(std::move(lines[k]));
     }
     list = std::move(out);
+    return true;
 }
 
 size_t selectionBytes(const ListSelection& selection) {
@@ -241,11 +242,10 @@ std::optional<HistoryMove> EditHistory::turn(Step& step, ListSelection& regSelec
         return std::nullopt;
     if (step.archive) {
         ArchiveList& list = arch_.list();
-        if (categoryCount(list) != step.expansionPresent.size())
-            return std::nullopt;
         // Categories expanded or collapsed since are put back first; that changes nothing the
         // file holds.
-        setViews(list, step.aligned ? step.alignment : step.expansionPresent);
+        if (!setViews(list, step.aligned ? step.alignment : step.expansionPresent))
+            return std::nullopt;
         if (!changeFits(*step.archive, list)) {
             arch_.recomputeLastCategoryIndex();
             return std::nullopt;
@@ -261,7 +261,9 @@ std::optional<HistoryMove> EditHistory::turn(Step& step, ListSelection& regSelec
     if (step.archive) {
         ArchiveList& list = arch_.list();
         applyChange(list, *step.archive);
-        setViews(list, step.expansionStored);
+        // Most commands leave every category as it was shown: nothing to do then.
+        if (!(step.aligned && step.expansionStored == step.alignment))
+            setViews(list, step.expansionStored);
         std::swap(step.expansionPresent, step.expansionStored);
         arch_.recomputeLastCategoryIndex();
         arch_.refreshCountText();

@@ -40,16 +40,29 @@ std::uint64_t mix(std::uint64_t h, std::uint64_t word) {
     return h ^ (h >> 29);
 }
 
+// Four words at a time in four independent lanes, so that the multiplications overlap.
 std::uint64_t mixBytes(std::uint64_t h, const void* data, size_t size) {
     const auto* bytes = static_cast<const unsigned char*>(data);
+    std::uint64_t lane[4] = {h, h ^ 0x9e3779b97f4a7c15ull, h ^ 0xbf58476d1ce4e5b9ull,
+                             h ^ 0x94d049bb133111ebull};
     size_t i = 0;
+    for (; i + 32 <= size; i += 32) {
+        for (int k = 0; k < 4; ++k) {
+            std::uint64_t word;
+            std::memcpy(&word, bytes + i + 8 * static_cast<size_t>(k), 8);
+            lane[k] = (lane[k] ^ word) * kHashPrime;
+        }
+    }
     for (; i + 8 <= size; i += 8) {
         std::uint64_t word;
         std::memcpy(&word, bytes + i, 8);
-        h = mix(h, word);
+        lane[0] = (lane[0] ^ word) * kHashPrime;
     }
     std::uint64_t tail = 0;
     std::memcpy(&tail, bytes + i, size - i);
+    h = mix(lane[0], lane[1]);
+    h = mix(h, lane[2]);
+    h = mix(h, lane[3]);
     return mix(mix(h, tail), size);
 }
 
@@ -76,6 +89,19 @@ std::uint64_t hashLine(std::uint64_t h, const ArchiveEntry& line) {
     return mix(h, line.hiddenChildren.size());
 }
 
+// A neighbour of a hunk: enough of it to tell one list from another (the start of the record
+// with its title, the texts and flags), cheaply, since every hunk has two.
+std::uint64_t hashNeighbour(std::uint64_t h, const RegEntry& line) {
+    h = mixBytes(h, line.record.data(), 64);
+    return mix(mixText(h, line.bankTitle), line.isBankLine ? 1 : 0);
+}
+
+std::uint64_t hashNeighbour(std::uint64_t h, const ArchiveEntry& line) {
+    h = hashNeighbour(h, static_cast<const RegEntry&>(line));
+    h = mix(mixText(h, line.categoryName), (line.isCategory ? 2u : 0u) | (line.expanded ? 1u : 0u));
+    return mix(h, line.hiddenChildren.size());
+}
+
 template <class Line>
 std::uint64_t hashRange(std::uint64_t h, const std::vector<Line>& lines, size_t from,
                         size_t count) {
@@ -91,19 +117,24 @@ std::uint64_t hashRange(std::uint64_t h, const std::vector<Line>& lines, size_t 
 template <class Line>
 std::uint64_t hashHunks(const std::vector<LineHunk>& hunks, const std::vector<Line>& list,
                         const std::vector<Line>* stored) {
+    // Of many hunks, the neighbours of about a thousand spread over the list are enough to tell
+    // another list, and keep Undo of a large Delete from reading the whole list once more.
+    const size_t stride = std::max<size_t>(1, hunks.size() / 1024);
     std::uint64_t h = kHashStart;
     size_t from = 0;
-    for (const LineHunk& hunk : hunks) {
-        if (hunk.at > 0)
-            h = hashLine(h, list[hunk.at - 1]);
+    for (size_t index = 0; index < hunks.size(); ++index) {
+        const LineHunk& hunk = hunks[index];
+        const bool neighbours = index % stride == 0;
+        if (neighbours && hunk.at > 0)
+            h = hashNeighbour(h, list[hunk.at - 1]);
         if (stored) {
             h = hashRange(h, *stored, from, hunk.storedCount);
             from += hunk.storedCount;
         } else {
             h = hashRange(h, list, hunk.at, hunk.presentCount);
         }
-        if (hunk.at + hunk.presentCount < list.size())
-            h = hashLine(h, list[hunk.at + hunk.presentCount]);
+        if (neighbours && hunk.at + hunk.presentCount < list.size())
+            h = hashNeighbour(h, list[hunk.at + hunk.presentCount]);
     }
     return h;
 }
@@ -250,38 +281,89 @@ bool changeFits(const LineChange<Line>& change, const std::vector<Line>& list) {
 }
 
 template <class Line> void applyChange(std::vector<Line>& list, LineChange<Line>& change) {
+    // The lines leaving, taken while everything is still in its place.
     size_t leaving = 0;
-    bool inPlace = true;
-    for (const LineHunk& hunk : change.hunks) {
+    for (const LineHunk& hunk : change.hunks)
         leaving += hunk.presentCount;
-        inPlace = inPlace && hunk.presentCount == hunk.storedCount;
-    }
     std::vector<Line> left;
     left.reserve(leaving);
-    if (inPlace) {
-        // Only lines replaced in their places: no other line moves.
-        size_t from = 0;
-        for (const LineHunk& hunk : change.hunks) {
-            for (size_t k = 0; k < hunk.presentCount; ++k) {
-                left.push_back(std::move(list[hunk.at + k]));
-                list[hunk.at + k] = std::move(change.stored[from + k]);
+    for (const LineHunk& hunk : change.hunks) {
+        for (size_t k = 0; k < hunk.presentCount; ++k)
+            left.push_back(std::move(list[hunk.at + k]));
+    }
+
+    // Where each hunk's stored lines start in `stored`, and whether the unchanged lines all move
+    // one way (lines only removed, or only added, as Delete, New, Copy and Move do): then the
+    // list is changed where it is, without a second list of every line.
+    std::vector<size_t> from(change.hunks.size());
+    bool neverRight = true;
+    bool neverLeft = true;
+    std::ptrdiff_t shift = 0;
+    size_t next = 0;
+    for (size_t h = 0; h < change.hunks.size(); ++h) {
+        const LineHunk& hunk = change.hunks[h];
+        from[h] = next;
+        next += hunk.storedCount;
+        shift += static_cast<std::ptrdiff_t>(hunk.storedCount) -
+                 static_cast<std::ptrdiff_t>(hunk.presentCount);
+        neverRight = neverRight && shift <= 0;
+        neverLeft = neverLeft && shift >= 0;
+    }
+
+    if (neverRight) {
+        // Front to back: every line moves left or stays.
+        size_t read = 0;
+        size_t write = 0;
+        for (size_t h = 0; h < change.hunks.size(); ++h) {
+            LineHunk& hunk = change.hunks[h];
+            for (; read < hunk.at; ++read, ++write) {
+                if (write != read)
+                    list[write] = std::move(list[read]);
             }
-            from += hunk.storedCount;
+            const size_t at = write;
+            for (size_t k = 0; k < hunk.storedCount; ++k)
+                list[write++] = std::move(change.stored[from[h] + k]);
+            read = hunk.at + hunk.presentCount;
+            hunk = {at, hunk.storedCount, hunk.presentCount};
+        }
+        for (; read < list.size(); ++read, ++write) {
+            if (write != read)
+                list[write] = std::move(list[read]);
+        }
+        list.resize(write);
+    } else if (neverLeft) {
+        // Back to front into the grown list: every line moves right or stays.
+        size_t readEnd = list.size();
+        list.resize(change.storedSize);
+        size_t writeEnd = list.size();
+        for (size_t h = change.hunks.size(); h-- > 0;) {
+            LineHunk& hunk = change.hunks[h];
+            const size_t tail = hunk.at + hunk.presentCount;
+            while (readEnd > tail) {
+                --readEnd;
+                --writeEnd;
+                if (writeEnd != readEnd)
+                    list[writeEnd] = std::move(list[readEnd]);
+            }
+            const size_t at = writeEnd - hunk.storedCount;
+            for (size_t k = 0; k < hunk.storedCount; ++k)
+                list[at + k] = std::move(change.stored[from[h] + k]);
+            writeEnd = at;
+            readEnd = hunk.at;
+            hunk = {at, hunk.storedCount, hunk.presentCount};
         }
     } else {
         std::vector<Line> out;
         out.reserve(change.storedSize);
         size_t pos = 0;
-        size_t from = 0;
-        for (LineHunk& hunk : change.hunks) {
+        for (size_t h = 0; h < change.hunks.size(); ++h) {
+            LineHunk& hunk = change.hunks[h];
             for (; pos < hunk.at; ++pos)
                 out.push_back(std::move(list[pos]));
-            for (size_t k = 0; k < hunk.presentCount; ++k)
-                left.push_back(std::move(list[pos++]));
             const size_t at = out.size();
             for (size_t k = 0; k < hunk.storedCount; ++k)
-                out.push_back(std::move(change.stored[from + k]));
-            from += hunk.storedCount;
+                out.push_back(std::move(change.stored[from[h] + k]));
+            pos = hunk.at + hunk.presentCount;
             hunk = {at, hunk.storedCount, hunk.presentCount};
         }
         for (; pos < list.size(); ++pos)
