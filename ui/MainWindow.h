@@ -195,7 +195,8 @@ private:
     void redoStep();
     void showTurnedPanes(unsigned panes, const ListSelection& reg, const ListSelection& archive);
     void updateHistoryButtons();
-    // After a file command: a replaced list drops its steps, a saved one is the clean point.
+    // After a file command: a replaced list (the pane opened or closed, or its lines read anew)
+    // drops its steps, a saved one is the clean point.
     void followFileCommand(Pane pane, bool replaced);
     void afterCommand(Pane pane);
     void connectListCommands();

@@ -93,8 +93,9 @@ void MainWindow::runRegFileCommand(const std::function<void()>& command) {
     const PaneSnapshot before = regSnapshot();
     const ListSelection selection = selectionOf(*regList_);
     command();
-    const bool replaced = !(regSnapshot() == before);
-    followFileCommand(Pane::Registration, replaced);
+    const PaneSnapshot after = regSnapshot();
+    const bool replaced = !(after == before);
+    followFileCommand(Pane::Registration, after.open != before.open || after.lines != before.lines);
     regModel_->reload();
     if (reg_.isOpen())
         showSelection(*regList_, replaced ? ListSelection::single(0) : selection);
@@ -105,8 +106,9 @@ void MainWindow::runArchiveFileCommand(const std::function<void()>& command) {
     const PaneSnapshot before = archiveSnapshot();
     const ListSelection selection = selectionOf(*archList_);
     command();
-    const bool replaced = !(archiveSnapshot() == before);
-    followFileCommand(Pane::Archive, replaced);
+    const PaneSnapshot after = archiveSnapshot();
+    const bool replaced = !(after == before);
+    followFileCommand(Pane::Archive, after.open != before.open || after.lines != before.lines);
     archModel_->reload();
     if (arch_.isOpen())
         showSelection(*archList_, replaced ? ListSelection::single(0) : selection);

@@ -104,7 +104,9 @@ void MainWindow::updateHistoryButtons() {
 
 void MainWindow::followFileCommand(Pane pane, bool replaced) {
     const bool registrations = pane == Pane::Registration;
-    if (replaced)
+    // Save As keeps the document under another name; a list read into the storage the old one
+    // left is told by its content.
+    if (replaced || history_->dropStepsThatNoLongerFit(paneBit(registrations)))
         history_->paneReplaced(paneBit(registrations));
     else if (!(registrations ? reg_.isModified() : arch_.isModified()))
         history_->paneSaved(paneBit(registrations)); // saved, or equal to its file anyway

@@ -334,6 +334,41 @@ void EditHistory::paneReplaced(unsigned pane) {
     }
 }
 
+bool EditHistory::stillFits(const Step& step, unsigned pane) const {
+    // A step to undo and a step to redo alike lead away from the list as it stands.
+    if (pane == RegistrationPane)
+        return !step.reg || changeFits(*step.reg, reg_.lines());
+    if (!step.archive)
+        return true;
+    const ArchiveList& list = arch_.list();
+    const std::vector<CategoryView> views = viewsOf(list);
+    const std::vector<CategoryView>& needed = step.aligned ? step.alignment : step.expansionPresent;
+    if (views.size() != needed.size())
+        return false;
+    // With categories shown otherwise the fingerprint cannot be taken without changing the
+    // list; Undo and Redo check again before they change anything.
+    return views != needed || changeFits(*step.archive, list);
+}
+
+bool EditHistory::dropStepsThatNoLongerFit(unsigned pane) {
+    bool fits = true;
+    for (size_t p = present_; p > base_; --p) {
+        if (touches(p - 1, pane)) {
+            fits = stillFits(*stepAt(p - 1), pane);
+            break;
+        }
+    }
+    for (size_t p = present_; fits && p < base_ + steps_.size(); ++p) {
+        if (touches(p, pane)) {
+            fits = stillFits(*stepAt(p), pane);
+            break;
+        }
+    }
+    if (!fits)
+        paneReplaced(pane);
+    return !fits;
+}
+
 bool EditHistory::isModified(unsigned pane) const {
     const std::optional<size_t>& clean = clean_[paneIndex(pane)];
     if (!clean)

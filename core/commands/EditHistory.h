@@ -71,6 +71,11 @@ public:
     // touches it on. Its clean point is here unless the side stays modified.
     void paneReplaced(unsigned pane);
 
+    // After a file command that kept the pane's list (Save, Save As, a cancelled Open): when the
+    // list no longer holds what the pane's newest steps were taken on, it was replaced after all,
+    // and the steps go as by paneReplaced. True when they went.
+    bool dropStepsThatNoLongerFit(unsigned pane);
+
     // True when the pane differs from its clean point.
     bool isModified(unsigned pane) const;
 
@@ -86,6 +91,7 @@ private:
 
     Step* stepAt(size_t position) const; // absolute position
     bool touches(size_t position, unsigned pane) const;
+    bool stillFits(const Step& step, unsigned pane) const;
     bool anyTouches(size_t from, size_t to, unsigned pane) const;
     void dropRedoFrom(size_t position);
     void dropOldest();

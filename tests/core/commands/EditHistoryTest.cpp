@@ -148,7 +148,7 @@ TEST_F(EditHistoryTest, AStepToRedoOnAReplacedPaneGoesWithEverythingAfterIt) {
     ASSERT_TRUE(deleteReg({2}));
     ASSERT_TRUE(deleteArchive({1}));
     ASSERT_TRUE(undo());
-    ASSERT_TRUE(undo()); // the registration step and the archive step after it wait to be redone
+    ASSERT_TRUE(undo());   // the registration step and the archive step after it wait to be redone
     ui.answer(Answer::No); // do not save the changes
     arch.closeArchive();
     arch.newArchive();
@@ -171,6 +171,23 @@ TEST_F(EditHistoryTest, AStepIsNeverAppliedToAnotherDocument) {
     EXPECT_TRUE(sameContent(reg.lines(), replaced));
     EXPECT_FALSE(history.canUndo());
     EXPECT_TRUE(reg.isModified()); // its file state is out of reach
+}
+
+TEST_F(EditHistoryTest, SaveAsKeepsTheStepsAndAnotherListInTheSamePlaceDropsThem) {
+    ASSERT_TRUE(deleteReg({2}));
+    ASSERT_TRUE(deleteArchive({1}));
+    ASSERT_TRUE(reg.saveRegBackupTo(folder.file("REG2.bup")));
+    EXPECT_FALSE(history.dropStepsThatNoLongerFit(RegistrationPane));
+    EXPECT_EQ(history.undoCount(), 2u);
+
+    // Another file read into the list the pane keeps: its lines tell.
+    RegList other = threeBanks();
+    other[3].record.setTitle("Else");
+    reg.lines() = other;
+    EXPECT_TRUE(history.dropStepsThatNoLongerFit(RegistrationPane));
+    EXPECT_EQ(history.undoCount(), 1u); // the registration step went, the later archive one stays
+    EXPECT_FALSE(history.dropStepsThatNoLongerFit(ArchivePane));
+    EXPECT_TRUE(undo());
 }
 
 TEST_F(EditHistoryTest, TheOldestStepsGoAtTheBound) {
