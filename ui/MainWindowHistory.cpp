@@ -5,6 +5,7 @@
 
 #include "core/commands/EditHistory.h"
 #include "ui/ArchiveListModel.h"
+#include "ui/ControlIds.h"
 #include "ui/PaneListView.h"
 #include "ui/RegListModel.h"
 #include "ui/UiText.h"
@@ -15,8 +16,8 @@ namespace tombrel {
 
 namespace {
 
-constexpr int kUndoId = 1060;
-constexpr int kRedoId = 1061;
+constexpr int kUndoId = ids::main::Undo;
+constexpr int kRedoId = ids::main::Redo;
 
 unsigned paneBit(bool registrations) {
     return registrations ? RegistrationPane : ArchivePane;

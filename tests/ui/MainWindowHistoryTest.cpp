@@ -8,6 +8,7 @@
 #include "core/names/DiskStyleTexts.h"
 #include "core/names/StyleNameTable.h"
 #include "ui/ArchiveListModel.h"
+#include "ui/ControlIds.h"
 #include "ui/MainWindow.h"
 #include "ui/PaneListView.h"
 
@@ -57,8 +58,8 @@ QString writeArchive(const QTemporaryDir& dir, const QString& name) {
     return path;
 }
 
-constexpr int kUndo = 1060;
-constexpr int kRedo = 1061;
+constexpr int kUndo = ids::main::Undo;
+constexpr int kRedo = ids::main::Redo;
 
 } // namespace
 
@@ -119,7 +120,7 @@ private Q_SLOTS:
 
         select(w.registrationList(), {1, 2});
         ui_.answerYesNo(true); // "Delete 2 entries?"
-        QTest::mouseClick(button(1025), Qt::LeftButton);
+        QTest::mouseClick(button(ids::main::RegDelete), Qt::LeftButton);
         QVERIFY(w.registrationSide().lines()[1].record.isEmpty()); // the bank padded again
         QVERIFY(button(kUndo)->isEnabled());
         QCOMPARE(button(kUndo)->toolTip(), QStringLiteral("Undo Delete 2 entries"));
@@ -150,15 +151,15 @@ private Q_SLOTS:
         QFETCH(QKeySequence, redo);
         MainWindow& w = make();
         select(w.registrationList(), {1});
-        QTest::mouseClick(button(1025), Qt::LeftButton); // one line: no question
+        QTest::mouseClick(button(ids::main::RegDelete), Qt::LeftButton); // one line: no question
         QCOMPARE(w.registrationSide().lines()[1].record.title(), std::string("Verse"));
 
         // The focus in the other pane's list, then on a button of the window.
         w.archiveList()->setFocus();
         QTest::keySequence(w.archiveList(), QKeySequence(Qt::CTRL | Qt::Key_Z));
         QCOMPARE(w.registrationSide().lines()[1].record.title(), std::string("Intro"));
-        button(1042)->setFocus();
-        QTest::keySequence(button(1042), redo);
+        button(ids::main::Settings)->setFocus();
+        QTest::keySequence(button(ids::main::Settings), redo);
         QCOMPARE(w.registrationSide().lines()[1].record.title(), std::string("Verse"));
         QVERIFY(w.registrationSide().isModified());
     }
@@ -166,7 +167,7 @@ private Q_SLOTS:
     void germanToolTips() {
         make(Language::German);
         select(window_->registrationList(), {1});
-        QTest::mouseClick(button(1025), Qt::LeftButton);
+        QTest::mouseClick(button(ids::main::RegDelete), Qt::LeftButton);
         QCOMPARE(button(kUndo)->toolTip(), QStringLiteral("Rückgängig: 1 Eintrag löschen"));
         QCOMPARE(button(kUndo)->text(), QStringLiteral("Rückgängig"));
         QCOMPARE(button(kRedo)->toolTip(), QStringLiteral("Nichts zu wiederholen"));
@@ -176,7 +177,7 @@ private Q_SLOTS:
         MainWindow& w = make();
         select(w.archiveList(), {0});
         categoryAnswer_ = "Hard Rock";
-        QTest::mouseClick(button(1035), Qt::LeftButton); // Edit Category
+        QTest::mouseClick(button(ids::main::EditCategory), Qt::LeftButton);
         QCOMPARE(archiveTexts().front(), std::string("Hard Rock"));
         QCOMPARE(button(kUndo)->toolTip(), QStringLiteral("Undo Edit Category"));
         QTest::mouseClick(button(kUndo), Qt::LeftButton);
@@ -189,8 +190,8 @@ private Q_SLOTS:
         MainWindow& w = make();
         select(w.archiveList(), {0});
         categoryAnswer_ = "Hard Rock";
-        QTest::mouseClick(button(1035), Qt::LeftButton);
-        QTest::mouseClick(button(1007), Qt::LeftButton); // Save
+        QTest::mouseClick(button(ids::main::EditCategory), Qt::LeftButton);
+        QTest::mouseClick(button(ids::main::ArchiveSave), Qt::LeftButton);
         QVERIFY(!w.archiveSide().isModified());
         QTest::keySequence(w.archiveList(), QKeySequence(Qt::CTRL | Qt::Key_Z));
         QVERIFY(w.archiveSide().isModified());
@@ -205,7 +206,7 @@ private Q_SLOTS:
         auto* model = qobject_cast<ArchiveListModel*>(w.archiveList()->model());
         QVERIFY(model->toggleCategory(0)); // Rock open: Live, One, Two
         select(w.archiveList(), {2});
-        QTest::mouseClick(button(1015), Qt::LeftButton); // Delete "One"
+        QTest::mouseClick(button(ids::main::ArchiveDelete), Qt::LeftButton); // Delete "One"
         QCOMPARE(archiveTexts(), (std::vector<std::string>{"Rock", "Live", "Two", "Jazz"}));
         // Collapsing is no step.
         QVERIFY(model->toggleCategory(0));
@@ -220,11 +221,11 @@ private Q_SLOTS:
     void anotherArchiveTakesItsStepsWithIt() {
         MainWindow& w = make();
         select(w.registrationList(), {1});
-        QTest::mouseClick(button(1025), Qt::LeftButton); // registrations
+        QTest::mouseClick(button(ids::main::RegDelete), Qt::LeftButton); // registrations
         select(w.archiveList(), {0});
         categoryAnswer_ = "Hard Rock";
-        QTest::mouseClick(button(1035), Qt::LeftButton); // archive
-        ui_.answer(Answer::No);                          // do not save the archive
+        QTest::mouseClick(button(ids::main::EditCategory), Qt::LeftButton); // archive
+        ui_.answer(Answer::No); // do not save the archive
         w.openFiles({writeArchive(dir_, QStringLiteral("Other.yra"))});
         QCOMPARE(archiveTexts().front(), std::string("Rock"));
         // Every step up to the archive's last one went; nothing older stays.
