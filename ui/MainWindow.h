@@ -4,10 +4,12 @@
 // left, the archive pane on the right, and Exit, Settings, Save Sty. Loc. and Help. It holds both
 // panes' state for the whole run, shows what the core holds, and runs every command through the
 // core. After every command and every change of a selection the buttons are enabled by the
-// command-state rules. Escape, Exit and the close box leave through both save-changes prompts.
+// command-state rules. Every change of a pane's content is a step of the edit history, which Undo
+// and Redo walk. Escape, Exit and the close box leave through both save-changes prompts.
 
 #include "core/commands/Compare.h"
 #include "core/commands/Duplicates.h"
+#include "core/commands/EditStepName.h"
 #include "core/commands/EntryDialogs.h"
 #include "core/names/StyleNameModes.h"
 #include "core/sides/ArchiveSide.h"
@@ -43,6 +45,7 @@ namespace tombrel {
 
 class ArchiveListModel;
 class DiskStyleTexts;
+class EditHistory;
 class EntryDialogs;
 class Interaction;
 class PaneListView;
@@ -127,6 +130,7 @@ public:
     Settings currentSettings() const;
 
     RegistrationSide& registrationSide() { return reg_; }
+    const EditHistory& editHistory() const { return *history_; }
     ArchiveSide& archiveSide() { return arch_; }
     const StyleNameModes& styleNameModes() const { return styles_; }
     PaneListView* registrationList() const { return regList_; }
@@ -193,11 +197,28 @@ private:
     // line selected, otherwise the selection stays.
     void runRegFileCommand(const std::function<void()>& command);
     void runArchiveFileCommand(const std::function<void()>& command);
-    // Runs a list command on both panes' selections and shows the lists it may have changed.
+    // Runs a list command on both panes' selections as one step of the edit history named
+    // `step` and shows the lists it may have changed (the lists are the history's panes).
     enum ListsShown { ShowRegList = 1, ShowArchiveList = 2, ShowBothLists = 3 };
     void
-    runListCommand(Pane pane, int lists,
+    runListCommand(Pane pane, int lists, StepKind step,
                    const std::function<void(ListSelection& reg, ListSelection& archive)>& command);
+    // The step's name: the number of lines taken from the pane the command starts in, and the
+    // bank title dialog for Edit Entry on a bank line.
+    StepName stepName(Pane pane, StepKind kind, const ListSelection& reg,
+                      const ListSelection& archive) const;
+    // Runs a command that changes one pane's list as a step of the edit history; the command
+    // leaves the selections as the step should show them again.
+    void recordStep(Pane pane, StepName step,
+                    const std::function<void(ListSelection& reg, ListSelection& archive)>& command);
+    // Undo and Redo (MainWindowHistory.cpp): the panes turned show their lines and selections.
+    void undoStep();
+    void redoStep();
+    void showTurnedPanes(unsigned panes, const ListSelection& reg, const ListSelection& archive);
+    void updateHistoryButtons();
+    // After a file command: a replaced list (the pane opened or closed, or its lines read anew)
+    // drops its steps, a saved one is the clean point.
+    void followFileCommand(Pane pane, bool replaced);
     void afterCommand(Pane pane);
     void connectListCommands();
 
@@ -243,6 +264,7 @@ private:
     DiskStyleTexts& diskStyles_;
     RegistrationSide reg_;
     ArchiveSide arch_;
+    std::unique_ptr<EditHistory> history_;
     StyleNameModes styles_;
     std::unique_ptr<EntryDialogs> entryDialogs_;
 

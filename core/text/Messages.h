@@ -388,6 +388,41 @@ inline constexpr Message HelpNotFound{
 inline constexpr Message HelpCannotBeOpened{
     "The help document %1 could not be opened.", "Das Hilfedokument %1 konnte nicht geöffnet werden."};
 
+// Undo and Redo: the buttons, their tool tips ("%1" is the step's name) and the name of every
+// kind of step, with a singular form where the step counts entries.
+inline constexpr Message UndoButton{"Undo", "Rückgängig"};
+inline constexpr Message RedoButton{"Redo", "Wiederholen"};
+inline constexpr Message UndoToolTip{"Undo %1", "Rückgängig: %1"};
+inline constexpr Message RedoToolTip{"Redo %1", "Wiederholen: %1"};
+inline constexpr Message NothingToUndo{"Nothing to undo", "Nichts rückgängig zu machen"};
+inline constexpr Message NothingToRedo{"Nothing to redo", "Nichts zu wiederholen"};
+inline constexpr Message StepNewBank{"New Bank", "Neue Bank"};
+inline constexpr Message StepNewEntry{"New Entry", "Neuer Eintrag"};
+inline constexpr Message StepDeleteOne{"Delete 1 entry", "1 Eintrag löschen"};
+inline constexpr Message StepDelete{"Delete %d entries", "%d Einträge löschen"};
+inline constexpr Message StepUp{"Move entry up", "Eintrag nach oben schieben"};
+inline constexpr Message StepDown{"Move entry down", "Eintrag nach unten schieben"};
+inline constexpr Message StepEditEntry{"Edit Entry", "Eintrag bearbeiten"};
+inline constexpr Message StepBankTitle{"Edit Bank Title", "Bank-Titel bearbeiten"};
+inline constexpr Message StepMultiChangeOne{"Multi Change of 1 entry", "Mehrfachänderung von 1 Eintrag"};
+inline constexpr Message StepMultiChange{"Multi Change of %d entries", "Mehrfachänderung von %d Einträgen"};
+inline constexpr Message StepNewCategory{"New Category", "Neue Kategorie"};
+inline constexpr Message StepEditCategory{"Edit Category", "Kategorie bearbeiten"};
+inline constexpr Message StepSortCategory{"Sort Category", "Kategorie sortieren"};
+inline constexpr Message StepCopyToArchiveOne{"Copy 1 entry to the archive", "1 Eintrag ins Archiv kopieren"};
+inline constexpr Message StepCopyToArchive{"Copy %d entries to the archive", "%d Einträge ins Archiv kopieren"};
+inline constexpr Message StepMoveToArchiveOne{"Move 1 entry to the archive", "1 Eintrag ins Archiv verschieben"};
+inline constexpr Message StepMoveToArchive{"Move %d entries to the archive", "%d Einträge ins Archiv verschieben"};
+inline constexpr Message StepCopyToRegistrationOne{
+    "Copy 1 entry to the registration", "1 Eintrag in die Registration kopieren"};
+inline constexpr Message StepCopyToRegistration{
+    "Copy %d entries to the registration", "%d Einträge in die Registration kopieren"};
+inline constexpr Message StepMoveToRegistrationOne{
+    "Move 1 entry to the registration", "1 Eintrag in die Registration verschieben"};
+inline constexpr Message StepMoveToRegistration{
+    "Move %d entries to the registration", "%d Einträge in die Registration verschieben"};
+inline constexpr Message StepUpdateStyles{"Update Styles", "Styles aktualisieren"};
+
 // Choose Language: shown before a language exists, so every text carries both languages.
 inline constexpr Message ChooseLanguageCaption{"Choose Language", "Choose Language"};
 inline constexpr Message ChooseLanguagePrompt{
