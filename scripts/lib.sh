@@ -3,7 +3,7 @@
 
 TOMBREL_PACKAGES=(
     g++ cmake ninja-build ccache pkg-config
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
 )
 
