@@ -159,6 +159,57 @@ inline constexpr Message ErrorListHeading{
     "Following registrations could not be updated:", "Folgende Einträge konnten nicht aktualisiert werden:"};
 inline constexpr Message SaveListButton{"Save List", "Liste speichern"};
 
+// ---- Registration fields: captions and values ----------------------------------------------------
+// "%1" is a part's name ("R1", "Rhy1") or a footswitch's number.
+inline constexpr Message FieldTitle{"Title", "Titel"};
+inline constexpr Message FieldActive{"Active", "Aktiv"};
+inline constexpr Message FieldStyle{"Style", "Style"};
+inline constexpr Message FieldTempo{"Tempo", "Tempo"};
+inline constexpr Message FieldVariation{"Main section", "Hauptteil"};
+inline constexpr Message FieldAutoAccomp{"Auto accompaniment", "Automatische Begleitung"};
+inline constexpr Message FieldFingering{"Fingering", "Fingersatz"};
+inline constexpr Message FieldSplitLeft{"Left split point", "Splitpunkt links"};
+inline constexpr Message FieldSplitRight{"Right split point", "Splitpunkt rechts"};
+inline constexpr Message FieldSplitAccomp{"Accompaniment split point", "Splitpunkt Begleitung"};
+inline constexpr Message FieldStopAccomp{"Stop accompaniment", "Begleitung stoppen"};
+inline constexpr Message FieldAccVol{"Accompaniment volume", "Lautstärke Begleitung"};
+inline constexpr Message FieldLeftPart{"Left", "Links"};
+inline constexpr Message FieldPartOnOff{"%1 on/off", "%1 ein/aus"};
+inline constexpr Message FieldPartVoice{"%1 voice", "%1 Stimme"};
+inline constexpr Message FieldPartOctave{"%1 octave", "%1 Oktave"};
+inline constexpr Message FieldPartVolume{"%1 volume", "%1 Lautstärke"};
+inline constexpr Message FieldPartSetVoice{"%1 sets its voice", "%1 setzt die Stimme"};
+inline constexpr Message FieldPartSetVolume{"%1 sets its volume", "%1 setzt die Lautstärke"};
+inline constexpr Message FieldHold{"Hold", "Halten"};
+inline constexpr Message FieldUpperOctave{"Upper octave", "Oktave oben"};
+inline constexpr Message FieldVocalHarmony{"Vocal harmony", "Vocal Harmony"};
+inline constexpr Message FieldVolumePedal{"Volume pedal", "Lautstärkepedal"};
+inline constexpr Message FieldVolumePedalParts{"Volume pedal parts", "Parts des Lautstärkepedals"};
+inline constexpr Message FieldFootswitch{"Footswitch %1", "Fußschalter %1"};
+inline constexpr Message FieldFootswitchParts{"Footswitch %1 parts", "Fußschalter %1 Parts"};
+inline constexpr Message FieldFootswitchKit{"Footswitch %1 kit", "Fußschalter %1 Drumkit"};
+inline constexpr Message FieldFootswitchKey{"Footswitch %1 key", "Fußschalter %1 Taste"};
+inline constexpr Message FieldTransposeMaster{"Transpose master", "Transponierung gesamt"};
+inline constexpr Message FieldTransposeSong{"Transpose song", "Transponierung Song"};
+inline constexpr Message FieldTransposeKeyboard{"Transpose keyboard", "Transponierung Tastatur"};
+inline constexpr Message FieldSongPlayer{"Song player", "Song-Player"};
+inline constexpr Message FieldSongTitle{"Song", "Song"};
+inline constexpr Message FieldSongVolume{"Song volume", "Song-Lautstärke"};
+inline constexpr Message FieldOn{"on", "ein"};
+inline constexpr Message FieldOff{"off", "aus"};
+inline constexpr Message FieldNoVoice{"no voice", "keine Stimme"};
+inline constexpr Message FieldNoBits{"none", "keine"};
+inline constexpr Message FieldUnknownCode{"code %d", "Code %d"};
+inline constexpr Message KeptBytesCaption{"Bytes %d-%d", "Bytes %d-%d"};
+inline constexpr Message KeptByteCaption{"Byte %d", "Byte %d"};
+inline constexpr Message KeptBitsCaption{"Byte %d (bits %d-%d)", "Byte %d (Bits %d-%d)"};
+inline constexpr Message FieldValueOutOfRange{
+    "%1: the value must be from %d to %d.", "%1: Der Wert muss zwischen %d und %d liegen."};
+inline constexpr Message FieldTextTooLong{
+    "%1: the text may have at most %d characters.", "%1: Der Text darf höchstens %d Zeichen haben."};
+inline constexpr Message FieldCodeNotInList{
+    "%1: %d is not one of the field's values.", "%1: %d ist keiner der Werte dieses Feldes."};
+
 // ---- Registration side and archive side --------------------------------------------------------
 inline constexpr Message RegistrationsChanged{
     "The Registrations have been changed!\n\nSave changes?",
