@@ -118,10 +118,14 @@ void appendValue(std::string& out, const FormValue& value, std::string_view inde
 
 } // namespace
 
-std::string writeJsonDocument(const TextFormDocument& document, const TextFormNames& names) {
-    std::string out;
-    // About 4 KB a registration; reserving avoids most of the regrowth of a large archive.
-    out.reserve(256 + document.lines.size() * 4096);
+namespace {
+
+// Writes the document into `out`, handing it to `flush` whenever it has grown past a chunk, so
+// that a large archive goes to its file without the whole text in memory.
+template <typename Flush>
+bool writeDocument(const TextFormDocument& document, const TextFormNames& names, std::string& out,
+                   Flush&& flush) {
+    constexpr size_t kChunk = size_t{1} << 20;
     out += "{\n  \"format\": ";
     appendEscaped(out, kTextFormFormat);
     out += ",\n  \"version\": ";
@@ -133,7 +137,7 @@ std::string writeJsonDocument(const TextFormDocument& document, const TextFormNa
         appendEscaped(out, textFormModelName(document.model));
     }
     out += ",\n  \"lines\": [";
-    std::vector<FormField> fields;
+    RegFormExporter exporter(names);
     constexpr std::string_view kFieldIndent = "      ";
     for (size_t i = 0; i < document.lines.size(); ++i) {
         const TextFormLine& line = document.lines[i];
@@ -151,8 +155,8 @@ std::string writeJsonDocument(const TextFormDocument& document, const TextFormNa
             out += line.expanded ? "true" : "false";
             out += '}';
             break;
-        case TextFormLine::Type::Registration:
-            registrationFormFields(line.record, names, fields);
+        case TextFormLine::Type::Registration: {
+            const std::vector<FormField>& fields = exporter.fields(line.record);
             out += "{\"registration\": {";
             for (size_t f = 0; f < fields.size(); ++f) {
                 out += f == 0 ? "\n" : ",\n";
@@ -164,9 +168,26 @@ std::string writeJsonDocument(const TextFormDocument& document, const TextFormNa
             out += "\n    }}";
             break;
         }
+        }
+        if (out.size() >= kChunk) {
+            if (!flush(out))
+                return false;
+            out.clear();
+        }
     }
     out += document.lines.empty() ? "]\n}\n" : "\n  ]\n}\n";
-    return out;
+    return flush(out);
+}
+
+} // namespace
+
+std::string writeJsonDocument(const TextFormDocument& document, const TextFormNames& names) {
+    std::string text, out;
+    writeDocument(document, names, out, [&](std::string& chunk) {
+        text += chunk;
+        return true;
+    });
+    return text;
 }
 
 namespace {
@@ -537,13 +558,18 @@ JsonImport readJsonDocument(std::string_view text, const TextFormNames& names) {
 
 std::optional<UserMessage> writeJsonFile(const std::string& path, const TextFormDocument& document,
                                          const TextFormNames& names) {
-    const std::string text = writeJsonDocument(document, names);
-    if (std::optional<std::string> error = writeFileAtomically(path, text.data(), text.size())) {
-        UserMessage m = userMessage(msg::ErrorWritingJson);
-        m.platformError = std::move(*error);
-        return m;
-    }
-    return std::nullopt;
+    AtomicFileWriter writer(path);
+    std::string out;
+    out.reserve((size_t{1} << 20) + 8192);
+    const bool written = writer.open() &&
+                         writeDocument(document, names, out,
+                                       [&](std::string& chunk) { return writer.write(chunk); }) &&
+                         writer.commit();
+    if (written)
+        return std::nullopt;
+    UserMessage m = userMessage(msg::ErrorWritingJson);
+    m.platformError = writer.platformError();
+    return m;
 }
 
 JsonImport readJsonFile(const std::string& path, const TextFormNames& names) {

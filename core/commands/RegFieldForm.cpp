@@ -108,89 +108,169 @@ const char* codeText(const RegField& field, long long code) {
     return nullptr;
 }
 
-FormValue storedOnly(long long n) {
-    return FormValue::object().add("stored", FormValue::ofInteger(n));
+// Values set in place, so that the room of strings and member lists is kept from one
+// registration to the next.
+void setFlag(FormValue& v, bool on) {
+    v.type = Type::Flag;
+    v.flag = on;
+}
+void setInteger(FormValue& v, int64_t n) {
+    v.type = Type::Integer;
+    v.integer = n;
+}
+void setText(FormValue& v, std::string_view text) {
+    v.type = Type::Text;
+    v.text.assign(text);
+}
+// Starts an object or array of `count` members.
+void setMembers(FormValue& v, Type type, size_t count) {
+    v.type = type;
+    v.members.resize(count);
+}
+FormValue& memberAt(FormValue& v, size_t i, std::string_view name) {
+    FormMember& m = v.members[i];
+    if (m.name != name)
+        m.name.assign(name);
+    return m.value;
 }
 
-FormValue exportValue(const RegField& field, const FieldValue& v, const TextFormNames& names) {
-    const bool plain = v.stored < 0;
-    switch (field.kind) {
-    case FieldKind::Text:
-        return FormValue::ofText(utf8From1252(v.text));
-    case FieldKind::Switch:
-        if (plain)
-            return FormValue::ofFlag(v.on);
-        return FormValue::object()
-            .add("on", FormValue::ofFlag(v.on))
-            .add("stored", FormValue::ofInteger(v.stored));
-    case FieldKind::Voice: {
-        if (v.voice.key() == RegRecord::NoVoice)
-            return FormValue{};
-        const std::string name = voiceName(field, v.voice, names);
-        return FormValue::object()
-            .add("name", name.empty() ? FormValue{} : FormValue::ofText(name))
-            .add("msb", FormValue::ofInteger(v.voice.msb))
-            .add("lsb", FormValue::ofInteger(v.voice.lsb))
-            .add("program", FormValue::ofInteger(v.voice.program));
-    }
-    case FieldKind::Style: {
-        FormValue out = FormValue::object();
-        out.add("index", FormValue::ofInteger(v.number));
-        out.add("name", FormValue::ofText(styleName(field, v.number, names)));
-        if (!plain || !inRange(v.number, field.min, field.max)) {
-            // A disk number past 249 reads as an index past 494 with the usual style byte.
-            const long long bytes = v.stored >= 0 ? v.stored
-                                    : v.number >= kFirstDiskStyle
-                                        ? kFirstDiskStyle * 256 + (v.number - kFirstDiskStyle)
-                                        : v.number * 256;
-            FormValue stored = FormValue::array();
-            stored.add({}, FormValue::ofInteger(bytes >> 8));
-            stored.add({}, FormValue::ofInteger(bytes & 0xFF));
-            out.add("stored", std::move(stored));
-        }
-        return out;
-    }
-    case FieldKind::Note:
-        if (plain && inRange(v.number, 0, 127))
-            return FormValue::ofText(noteName(static_cast<int>(v.number)));
-        if (inRange(v.number, 0, 127))
-            return FormValue::object()
-                .add("note", FormValue::ofText(noteName(static_cast<int>(v.number))))
-                .add("stored", FormValue::ofInteger(v.stored));
-        return storedOnly(v.number);
-    case FieldKind::Code:
-        if (const char* text = codeText(field, v.number))
-            return FormValue::ofText(text);
-        return FormValue::object().add("code", FormValue::ofInteger(v.number));
-    case FieldKind::Bits: {
-        FormValue out = FormValue::array();
-        for (int bit = static_cast<int>(field.bits.size()) - 1; bit >= 0; --bit) {
-            if ((v.number >> bit) & 1)
-                out.add({}, FormValue::ofText(std::string(field.bits[static_cast<size_t>(bit)])));
-        }
-        return out;
-    }
-    case FieldKind::Number:
-    case FieldKind::SignedNumber:
-    case FieldKind::DrumKit:
-        break;
-    }
-    if (inRange(v.number, field.min, field.max))
-        return FormValue::ofInteger(v.number);
-    return storedOnly(v.number);
+void setStoredOnly(FormValue& out, long long n) {
+    setMembers(out, Type::Object, 1);
+    setInteger(memberAt(out, 0, "stored"), n);
 }
 
 } // namespace
 
-void registrationFormFields(const RegRecord& record, const TextFormNames& names,
-                            std::vector<FormField>& out) {
-    out.clear();
-    for (const RegField& field : regFields())
-        out.push_back({field.name, exportValue(field, decodeField(field, record), names)});
-    FormValue raw = FormValue::object();
-    for (size_t i = 0; i < runs().size(); ++i)
-        raw.add(runKeys()[i], FormValue::ofText(keptRunHex(runs()[i], record)));
-    out.push_back({kRawKey, std::move(raw)});
+const std::vector<FormField>& RegFormExporter::fields(const RegRecord& record) {
+    const std::vector<RegField>& table = regFields();
+    fields_.resize(table.size() + 1);
+    for (size_t i = 0; i < table.size(); ++i) {
+        const RegField& field = table[i];
+        fields_[i].name = field.name;
+        FormValue& out = fields_[i].value;
+        const FieldValue v = decodeField(field, record);
+        const bool plain = v.stored < 0;
+        switch (field.kind) {
+        case FieldKind::Text:
+            setText(out, utf8From1252(v.text));
+            continue;
+        case FieldKind::Switch:
+            if (plain) {
+                setFlag(out, v.on);
+            } else {
+                setMembers(out, Type::Object, 2);
+                setFlag(memberAt(out, 0, "on"), v.on);
+                setInteger(memberAt(out, 1, "stored"), v.stored);
+            }
+            continue;
+        case FieldKind::Voice: {
+            const int key = v.voice.key();
+            if (key == RegRecord::NoVoice) {
+                out.type = Type::Null;
+                continue;
+            }
+            auto name = voiceNames_.find(key);
+            if (name == voiceNames_.end())
+                name = voiceNames_.emplace(key, voiceName(field, v.voice, names_)).first;
+            setMembers(out, Type::Object, 4);
+            FormValue& n = memberAt(out, 0, "name");
+            if (name->second.empty())
+                n.type = Type::Null;
+            else
+                setText(n, name->second);
+            setInteger(memberAt(out, 1, "msb"), v.voice.msb);
+            setInteger(memberAt(out, 2, "lsb"), v.voice.lsb);
+            setInteger(memberAt(out, 3, "program"), v.voice.program);
+            continue;
+        }
+        case FieldKind::Style: {
+            auto name = styleNames_.find(v.number);
+            if (name == styleNames_.end())
+                name = styleNames_.emplace(v.number, styleName(field, v.number, names_)).first;
+            const bool withStored = !plain || !inRange(v.number, field.min, field.max);
+            setMembers(out, Type::Object, withStored ? 3 : 2);
+            setInteger(memberAt(out, 0, "index"), v.number);
+            setText(memberAt(out, 1, "name"), name->second);
+            if (withStored) {
+                // A disk number past 249 reads as an index past 494 with the usual style byte.
+                const long long bytes = v.stored >= 0 ? v.stored
+                                        : v.number >= kFirstDiskStyle
+                                            ? kFirstDiskStyle * 256 + (v.number - kFirstDiskStyle)
+                                            : v.number * 256;
+                FormValue& stored = memberAt(out, 2, "stored");
+                setMembers(stored, Type::Array, 2);
+                setInteger(memberAt(stored, 0, {}), bytes >> 8);
+                setInteger(memberAt(stored, 1, {}), bytes & 0xFF);
+            }
+            continue;
+        }
+        case FieldKind::Note:
+            if (inRange(v.number, 0, 127)) {
+                const std::string& note = noteName(static_cast<int>(v.number));
+                if (plain) {
+                    setText(out, note);
+                } else {
+                    setMembers(out, Type::Object, 2);
+                    setText(memberAt(out, 0, "note"), note);
+                    setInteger(memberAt(out, 1, "stored"), v.stored);
+                }
+            } else {
+                setStoredOnly(out, v.number);
+            }
+            continue;
+        case FieldKind::Code:
+            if (const char* text = codeText(field, v.number)) {
+                setText(out, text);
+            } else {
+                setMembers(out, Type::Object, 1);
+                setInteger(memberAt(out, 0, "code"), v.number);
+            }
+            continue;
+        case FieldKind::Bits: {
+            size_t count = 0;
+            for (size_t bit = 0; bit < field.bits.size(); ++bit)
+                count += (v.number >> bit) & 1;
+            setMembers(out, Type::Array, count);
+            size_t at = 0;
+            for (int bit = static_cast<int>(field.bits.size()) - 1; bit >= 0; --bit) {
+                if ((v.number >> bit) & 1)
+                    setText(memberAt(out, at++, {}), field.bits[static_cast<size_t>(bit)]);
+            }
+            continue;
+        }
+        case FieldKind::Number:
+        case FieldKind::SignedNumber:
+        case FieldKind::DrumKit:
+            break;
+        }
+        if (inRange(v.number, field.min, field.max))
+            setInteger(out, v.number);
+        else
+            setStoredOnly(out, v.number);
+    }
+    FormField& raw = fields_.back();
+    raw.name = kRawKey;
+    setMembers(raw.value, Type::Object, runs().size());
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    for (size_t i = 0; i < runs().size(); ++i) {
+        const KeptRun& run = runs()[i];
+        FormValue& hex = memberAt(raw.value, i, runKeys()[i]);
+        hex.type = Type::Text;
+        hex.text.resize(run.length * 3 - 1);
+        for (size_t b = 0; b < run.length; ++b) {
+            const uint8_t byte = record.keptByte(run, b);
+            hex.text[b * 3] = kDigits[byte >> 4];
+            hex.text[b * 3 + 1] = kDigits[byte & 0x0F];
+            if (b + 1 < run.length)
+                hex.text[b * 3 + 2] = ' ';
+        }
+    }
+    return fields_;
+}
+
+std::vector<FormField> registrationFormFields(const RegRecord& record, const TextFormNames& names) {
+    RegFormExporter exporter(names);
+    return exporter.fields(record);
 }
 
 RegRecordForm::RegRecordForm(const TextFormNames& names) : names_(names) {}

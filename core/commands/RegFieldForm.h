@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace tombrel {
@@ -61,10 +62,23 @@ using TextFormNames = FieldNames;
 // The key of the run list of bytes no field interprets.
 inline constexpr std::string_view kRawKey = "raw";
 
-// The fields of a registration in the order of the field table, then "raw". `out` is cleared
-// first (and keeps its room for the next registration).
-void registrationFormFields(const RegRecord& record, const TextFormNames& names,
-                            std::vector<FormField>& out);
+// The fields of a registration in the order of the field table, then "raw".
+std::vector<FormField> registrationFormFields(const RegRecord& record, const TextFormNames& names);
+
+// The same for one registration after the other, reusing the values' room and the names it has
+// looked up: what an export of many registrations runs.
+class RegFormExporter {
+public:
+    explicit RegFormExporter(const TextFormNames& names) : names_(names) {}
+    // Valid until the next call.
+    const std::vector<FormField>& fields(const RegRecord& record);
+
+private:
+    const TextFormNames& names_;
+    std::vector<FormField> fields_;
+    std::unordered_map<int, std::string> voiceNames_;       // by voice key
+    std::unordered_map<long long, std::string> styleNames_; // by style index
+};
 
 // Builds a registration from its fields, one key at a time.
 class RegRecordForm {
