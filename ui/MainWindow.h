@@ -46,6 +46,12 @@ class PaneListView;
 class RegListModel;
 class StyleNameTable;
 
+// The ids of the JSON commands, which have no place in the keyboard program's dialog layout.
+inline constexpr int kRegExportJsonId = 1210;
+inline constexpr int kRegImportJsonId = 1211;
+inline constexpr int kArchiveExportJsonId = 1212;
+inline constexpr int kArchiveImportJsonId = 1213;
+
 class MainWindow : public QDialog {
     Q_OBJECT
 public:
@@ -189,6 +195,9 @@ private:
     void editSettings();
     void search(Pane pane);
     void writeProtocol(Pane pane);
+    // Export JSON... and Import JSON... of either pane (MainWindowJson.cpp).
+    void exportJson(Pane pane);
+    void importJson(Pane pane);
     void saveStyleLocationsCommand();
     void updateStyleLocationsCommand(Pane pane);
     void installDefaultHooks();

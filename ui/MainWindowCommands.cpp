@@ -182,6 +182,10 @@ void MainWindow::connectListCommands() {
     button(1041, [this] { search(Pane::Archive); });
     button(1043, [this] { writeProtocol(Pane::Registration); });
     button(1044, [this] { writeProtocol(Pane::Archive); });
+    button(kRegExportJsonId, [this] { exportJson(Pane::Registration); });
+    button(kRegImportJsonId, [this] { importJson(Pane::Registration); });
+    button(kArchiveExportJsonId, [this] { exportJson(Pane::Archive); });
+    button(kArchiveImportJsonId, [this] { importJson(Pane::Archive); });
     button(1047, [this] { updateStyleLocationsCommand(Pane::Registration); });
     button(1048, [this] { updateStyleLocationsCommand(Pane::Archive); });
     button(1046, [this] { saveStyleLocationsCommand(); });

@@ -161,6 +161,8 @@ QGroupBox* MainWindow::buildRegistrationPane() {
         makeButton(1050, msg::MultiChangeButton),
         makeButton(1040, msg::SearchButton),
         makeButton(1043, msg::ProtocolButton),
+        makeButton(kRegExportJsonId, msg::ExportJsonButton),
+        makeButton(kRegImportJsonId, msg::ImportJsonButton),
         makeButton(1047, msg::UpdateStylesButton),
     }));
     layout->addLayout(middle, 1);
@@ -215,6 +217,8 @@ QGroupBox* MainWindow::buildArchivePane() {
         makeButton(1051, msg::MultiChangeButton),
         makeButton(1041, msg::SearchButton),
         makeButton(1044, msg::ProtocolButton),
+        makeButton(kArchiveExportJsonId, msg::ExportJsonButton),
+        makeButton(kArchiveImportJsonId, msg::ImportJsonButton),
         makeButton(1048, msg::UpdateStylesButton),
     }));
     middle->addWidget(archList_, 1);

@@ -40,6 +40,7 @@ struct RegCommandStates {
     bool multiChange = false;
     bool search = false;
     bool protocol = false;
+    bool exportJson = false; // "Export JSON..."; "Import JSON..." is always enabled
     bool updateStyles = false;
     bool up = false;
     bool down = false;
@@ -64,6 +65,7 @@ struct ArchiveCommandStates {
     bool multiChange = false;
     bool search = false;
     bool protocol = false;
+    bool exportJson = false;
     bool updateStyles = false;
     bool up = false;
     bool down = false;

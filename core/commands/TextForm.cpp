@@ -178,6 +178,31 @@ TextFormText textFormText(std::string_view utf8, size_t maxBytes, TextFormPlace 
     return result;
 }
 
+FileDialogRequest jsonExportDialog(std::string_view documentPath) {
+    FileDialogRequest request;
+    request.caption = &msg::ExportJsonCaption;
+    request.filter = std::string(kJsonFileFilter);
+    request.defaultExtension = "json";
+    request.overwritePrompt = true;
+    if (!documentPath.empty()) {
+        std::string proposed(documentPath);
+        const size_t slash = proposed.find_last_of("/\\");
+        const size_t dot = proposed.rfind('.');
+        if (dot != std::string::npos && (slash == std::string::npos || dot > slash))
+            proposed.erase(dot);
+        request.initialPath = proposed + ".json";
+    }
+    return request;
+}
+
+FileDialogRequest jsonImportDialog() {
+    FileDialogRequest request;
+    request.caption = &msg::ImportJsonCaption;
+    request.filter = std::string(kJsonFileFilter);
+    request.defaultExtension = "json";
+    return request;
+}
+
 UserMessage textFormWarningsMessage(const std::vector<UserMessage>& warnings, Language language) {
     constexpr size_t kShown = 10;
     std::string text;

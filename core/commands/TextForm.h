@@ -9,6 +9,7 @@
 #include "core/record/ArchiveEntry.h"
 #include "core/record/KeyboardModel.h"
 #include "core/record/RegEntry.h"
+#include "core/sides/Interaction.h"
 #include "core/text/Messages.h"
 
 #include <cstdint>
@@ -82,6 +83,13 @@ struct TextFormText {
 };
 TextFormText textFormText(std::string_view utf8, size_t maxBytes, TextFormPlace place,
                           std::string_view field);
+
+// The file dialogs of Export JSON... (proposing the document's own name with ".json") and
+// Import JSON....
+inline constexpr std::string_view kJsonFileFilter =
+    "JSON Document (*.json)|*.json|All Files (*.*)|*.*||";
+FileDialogRequest jsonExportDialog(std::string_view documentPath);
+FileDialogRequest jsonImportDialog();
 
 // One message box for the warnings of an import: the first ten, then how many more.
 UserMessage textFormWarningsMessage(const std::vector<UserMessage>& warnings, Language language);
