@@ -262,10 +262,15 @@ private:
     std::optional<std::pair<TextFormPlace, size_t>> longBankTitle_;
     bool bankSeen_ = false;
     std::vector<std::pair<std::string, int>> seenLineKeys_;
+    // Reused for every field of every registration.
+    FormValue fieldValue_;
+    std::string key_;
 };
 
+// Reads the value of the current token into `value`, reusing the room its strings and members
+// had from the value read before (a registration's fields come one after the other).
 bool DocumentReader::readValue(FormValue& value) {
-    value = FormValue{};
+    value.type = FormValue::Type::Null;
     switch (reader_.token()) {
     case JsonToken::Null:
         return true;
@@ -280,33 +285,40 @@ bool DocumentReader::readValue(FormValue& value) {
             value.integer = reader_.integer();
         } else {
             value.type = FormValue::Type::Number;
-            value.text = std::string(reader_.text());
+            value.text.assign(reader_.text());
         }
         return true;
     case JsonToken::String:
         value.type = FormValue::Type::Text;
-        value.text = std::string(reader_.text());
+        value.text.assign(reader_.text());
         return true;
     case JsonToken::BeginObject:
     case JsonToken::BeginArray: {
         const bool object = reader_.token() == JsonToken::BeginObject;
-        value.type = object ? FormValue::Type::Object : FormValue::Type::Array;
+        size_t count = 0;
         for (;;) {
             if (!advance())
                 return false;
             const JsonToken t = reader_.token();
             if (t == JsonToken::EndObject || t == JsonToken::EndArray)
-                return true;
-            FormMember member;
+                break;
+            if (count == value.members.size())
+                value.members.emplace_back();
+            FormMember& member = value.members[count++];
             if (object) {
-                member.name = std::string(reader_.text());
+                member.name.assign(reader_.text());
                 if (!advance())
                     return false;
+            } else {
+                member.name.clear();
             }
             if (!readValue(member.value))
                 return false;
-            value.members.push_back(std::move(member));
         }
+        value.members.resize(count);
+        // Set last: the members above were read through the same value's type.
+        value.type = object ? FormValue::Type::Object : FormValue::Type::Array;
+        return true;
     }
     default:
         return syntaxError();
@@ -490,13 +502,14 @@ bool DocumentReader::readLine(int listLine) {
 
 bool DocumentReader::readRegistration(TextFormPlace place) {
     form_.begin(place);
-    FormValue value;
+    FormValue& value = fieldValue_;
+    std::string& key = key_;
     for (;;) {
         if (!advance())
             return false;
         if (reader_.token() == JsonToken::EndObject)
             return true;
-        const std::string key(reader_.text());
+        key.assign(reader_.text());
         const int keyLine = reader_.position().line;
         if (!advance() || !readValue(value))
             return false;

@@ -3,6 +3,7 @@
 #include "core/names/VoiceTable.h"
 #include "core/text/Text1252.h"
 
+#include <charconv>
 #include <unordered_map>
 
 namespace tombrel {
@@ -596,12 +597,22 @@ std::optional<UserMessage> RegRecordForm::setField(const RegField& field, const 
 std::optional<UserMessage> RegRecordForm::setRaw(const FormValue& value, TextFormPlace place) {
     if (value.type != Type::Object)
         return textFormMessage(msg::JsonWrongForm, place, kRawKey, "{\"17\": \"00 00\", ...}");
+    // The run of each record offset that starts one, by offset.
+    static const std::array<int8_t, RegRecord::Size> runAt = [] {
+        std::array<int8_t, RegRecord::Size> at;
+        at.fill(-1);
+        for (size_t i = 0; i < runs().size(); ++i)
+            at[runs()[i].offset] = static_cast<int8_t>(i);
+        return at;
+    }();
     for (const FormMember& m : value.members) {
         size_t run = runs().size();
-        for (size_t i = 0; i < runs().size(); ++i) {
-            if (runKeys()[i] == m.name)
-                run = i;
-        }
+        int offset = 0;
+        const auto parsed = std::from_chars(m.name.data(), m.name.data() + m.name.size(), offset);
+        if (parsed.ec == std::errc() && parsed.ptr == m.name.data() + m.name.size() &&
+            offset >= 0 && offset < static_cast<int>(RegRecord::Size) && runAt[offset] >= 0 &&
+            runKeys()[runAt[offset]] == m.name)
+            run = static_cast<size_t>(runAt[offset]);
         if (run == runs().size())
             return textFormMessage(msg::JsonRawOutside, place, m.name);
         if (runGiven_[run])
