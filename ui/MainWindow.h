@@ -46,12 +46,6 @@ class PaneListView;
 class RegListModel;
 class StyleNameTable;
 
-// The ids of the JSON commands, which have no place in the keyboard program's dialog layout.
-inline constexpr int kRegExportJsonId = 1210;
-inline constexpr int kRegImportJsonId = 1211;
-inline constexpr int kArchiveExportJsonId = 1212;
-inline constexpr int kArchiveImportJsonId = 1213;
-
 class MainWindow : public QDialog {
     Q_OBJECT
 public:

@@ -7,6 +7,7 @@
 #include "core/files/RegBackupFile.h"
 #include "core/names/DiskStyleTexts.h"
 #include "core/names/StyleNameTable.h"
+#include "ui/ControlIds.h"
 #include "ui/MainWindow.h"
 
 #include "ScriptedInteraction.h"
@@ -95,32 +96,32 @@ private slots:
             make(lang);
             const QString exportText = QString::fromUtf8(msg::ExportJsonButton.text(lang).data());
             const QString importText = QString::fromUtf8(msg::ImportJsonButton.text(lang).data());
-            for (int id : {kRegExportJsonId, kArchiveExportJsonId})
+            for (int id : {ids::main::RegExportJson, ids::main::ArchiveExportJson})
                 QCOMPARE(button(id)->text(), exportText);
-            for (int id : {kRegImportJsonId, kArchiveImportJsonId})
+            for (int id : {ids::main::RegImportJson, ids::main::ArchiveImportJson})
                 QCOMPARE(button(id)->text(), importText);
             // Nothing open: nothing to export, but a document can always be imported.
-            QVERIFY(!button(kRegExportJsonId)->isEnabled());
-            QVERIFY(!button(kArchiveExportJsonId)->isEnabled());
-            QVERIFY(button(kRegImportJsonId)->isEnabled());
-            QVERIFY(button(kArchiveImportJsonId)->isEnabled());
+            QVERIFY(!button(ids::main::RegExportJson)->isEnabled());
+            QVERIFY(!button(ids::main::ArchiveExportJson)->isEnabled());
+            QVERIFY(button(ids::main::RegImportJson)->isEnabled());
+            QVERIFY(button(ids::main::ArchiveImportJson)->isEnabled());
         }
         makeWithBothFiles();
-        QVERIFY(button(kRegExportJsonId)->isEnabled());
-        QVERIFY(button(kArchiveExportJsonId)->isEnabled());
+        QVERIFY(button(ids::main::RegExportJson)->isEnabled());
+        QVERIFY(button(ids::main::ArchiveExportJson)->isEnabled());
     }
 
     void aBackupGoesOutAndComesBackAsANewUntitledBackup() {
         MainWindow& w = makeWithBothFiles();
         const std::string json = path("backup.json");
         ui_.fileChosen(json);
-        button(kRegExportJsonId)->click();
+        button(ids::main::RegExportJson)->click();
         QVERIFY(readFile(json).find("\"kind\": \"registration-backup\"") != std::string::npos);
         QCOMPARE(ui_.events().front().file.initialPath, path("REG_Pro.json"));
 
         // Imported through the archive pane's button: the kind decides the pane.
         ui_.fileChosen(json);
-        button(kArchiveImportJsonId)->click();
+        button(ids::main::ArchiveImportJson)->click();
         QVERIFY(ui_.scriptUsedUp());
         RegistrationSide& reg = w.registrationSide();
         QVERIFY(reg.isOpen() && reg.isUntitled() && reg.isModified());
@@ -134,9 +135,9 @@ private slots:
         MainWindow& w = makeWithBothFiles();
         const std::string json = path("archive.json");
         ui_.fileChosen(json);
-        button(kArchiveExportJsonId)->click();
+        button(ids::main::ArchiveExportJson)->click();
         ui_.fileChosen(json);
-        button(kRegImportJsonId)->click();
+        button(ids::main::RegImportJson)->click();
         ArchiveSide& arch = w.archiveSide();
         QVERIFY(arch.isOpen() && arch.isUntitled() && arch.isModified());
         QCOMPARE(arch.countText(), std::string("1"));
@@ -147,10 +148,10 @@ private slots:
         MainWindow& w = makeWithBothFiles();
         const std::string json = path("backup.json");
         ui_.fileChosen(json);
-        button(kRegExportJsonId)->click();
+        button(ids::main::RegExportJson)->click();
         w.registrationSide().setModified();
         ui_.fileChosen(json).answer(Answer::Cancel);
-        button(kRegImportJsonId)->click();
+        button(ids::main::RegImportJson)->click();
         QVERIFY(ui_.scriptUsedUp());
         QCOMPARE(w.registrationSide().currentPath(), regPath_);
         QVERIFY(!w.registrationSide().isUntitled());
@@ -161,7 +162,7 @@ private slots:
         const std::string json = path("broken.json");
         writeFile(json, "{\"format\": \"tombrel\",\n \"version\": 1,,");
         ui_.fileChosen(json);
-        button(kRegImportJsonId)->click();
+        button(ids::main::RegImportJson)->click();
         QCOMPARE(ui_.messageIds(), std::vector<const Message*>{&msg::JsonUnexpectedCharacter});
         QCOMPARE(w.registrationSide().currentPath(), regPath_);
         QCOMPARE(w.archiveSide().currentPath(), archivePath_);
@@ -175,7 +176,7 @@ private slots:
             {"category": "Sparse", "expanded": true},
             {"registration": {"Title": "Only a title"}}]})");
         ui_.fileChosen(json);
-        button(kArchiveImportJsonId)->click();
+        button(ids::main::ArchiveImportJson)->click();
         QCOMPARE(ui_.messageIds(), std::vector<const Message*>{&msg::JsonImportWarnings});
         QVERIFY(w.archiveSide().isOpen());
         QCOMPARE(w.archiveSide().list().size(), size_t{2}); // expanded: the registration inline
