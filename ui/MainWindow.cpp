@@ -31,9 +31,16 @@ namespace tombrel {
 namespace {
 
 // Buttons that are enabled whatever the panes hold (when their command is part of the program).
-const int kAlwaysEnabled[] = {
-    ids::main::RegNew, ids::main::RegOpen,  ids::main::ArchiveNew,         ids::main::ArchiveOpen,
-    ids::main::Exit,   ids::main::Settings, ids::main::SaveStyleLocations, ids::main::Help};
+const int kAlwaysEnabled[] = {ids::main::RegNew,
+                              ids::main::RegOpen,
+                              ids::main::ArchiveNew,
+                              ids::main::ArchiveOpen,
+                              ids::main::Exit,
+                              ids::main::Settings,
+                              ids::main::SaveStyleLocations,
+                              ids::main::Help,
+                              ids::main::RegImportJson,
+                              ids::main::ArchiveImportJson};
 
 // The control id of each button the command-state rules decide.
 std::map<int, bool> statesById(const CommandStates& states) {

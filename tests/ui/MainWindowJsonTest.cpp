@@ -105,6 +105,8 @@ private slots:
             QVERIFY(!button(ids::main::ArchiveExportJson)->isEnabled());
             QVERIFY(button(ids::main::RegImportJson)->isEnabled());
             QVERIFY(button(ids::main::ArchiveImportJson)->isEnabled());
+            QVERIFY(window_->commandAllowed(ids::main::RegImportJson));
+            QVERIFY(window_->commandAllowed(ids::main::ArchiveImportJson));
         }
         makeWithBothFiles();
         QVERIFY(button(ids::main::RegExportJson)->isEnabled());
