@@ -3,8 +3,9 @@
 
 TOMBREL_PACKAGES=(
     g++ cmake ninja-build ccache pkg-config
-    libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
+    nlohmann-json3-dev
 )
 
 tombrel_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }

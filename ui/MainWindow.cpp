@@ -150,6 +150,7 @@ MainWindow::MainWindow(const Setup& setup, StyleNameTable& styleNames, DiskStyle
     }
 
     installDefaultHooks();
+    installCompareCommands();
     entryDialogs_ = std::make_unique<WindowEntryDialogs>(
         [this](RegRecord& record, KeyboardModel model) { return hooks_.editEntry(record, model); },
         [this](const std::string& title) { return hooks_.bankTitle(title); },

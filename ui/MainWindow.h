@@ -6,6 +6,8 @@
 // core. After every command and every change of a selection the buttons are enabled by the
 // command-state rules. Escape, Exit and the close box leave through both save-changes prompts.
 
+#include "core/commands/Compare.h"
+#include "core/commands/Duplicates.h"
 #include "core/commands/EntryDialogs.h"
 #include "core/names/StyleNameModes.h"
 #include "core/sides/ArchiveSide.h"
@@ -13,6 +15,7 @@
 #include "core/sides/Settings.h"
 #include "core/text/Messages.h"
 #include "export/Protocol.h"
+#include "ui/CompareDialogs.h"
 #include "ui/SearchDialog.h"
 #include "ui/SettingsDialog.h"
 #include "ui/ViewSelection.h"
@@ -89,6 +92,17 @@ public:
         std::function<bool(const QString& path)> openDocument;
         // Stores the settings; called once, when the program is left.
         std::function<void(const Settings& settings)> storeSettings;
+        // The Compare dialog of two registrations, headed by their places and titles.
+        std::function<void(const std::vector<CompareRow>& rows, const QString& a, const QString& b)>
+            compareDialog;
+        // The places where a pane and a file differ.
+        std::function<void(const FileComparison& comparison, const QString& a, const QString& b)>
+            fileComparisonDialog;
+        // The duplicate groups; `picked(group, member)` selects a member's line in its pane.
+        std::function<void(const std::vector<DuplicateGroup>& groups,
+                           const std::vector<std::vector<DuplicateLine>>& members,
+                           const std::function<void(size_t group, size_t member)>& picked)>
+            duplicatesDialog;
     };
 
     // `ui` answers the commands' questions; the window's own message boxes and dialogs when
@@ -133,6 +147,13 @@ public:
 
     // The Help button.
     void showHelp();
+
+    // Compare (Ctrl+D): the two selected registrations field by field.
+    void compareSelected();
+    // "Compare with file..." on a pane.
+    void compareWithFile(bool archivePane);
+    // "Find Duplicates" on a pane, or across both panes.
+    void findDuplicates(bool archivePane, bool bothPanes);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -195,6 +216,10 @@ private:
     void saveStyleLocationsCommand();
     void updateStyleLocationsCommand(Pane pane);
     void installDefaultHooks();
+    // Compare and duplicates (MainWindowCompare.cpp): the lists' context entries, Ctrl+D and
+    // their dialogs.
+    void installCompareCommands();
+    void selectPlacedLine(bool archivePane, size_t registration);
 
     // Style names (MainWindowStyles.cpp).
     void chooseFlashFactory();

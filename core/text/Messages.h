@@ -211,6 +211,37 @@ inline constexpr Message FieldTextTooLong{
 inline constexpr Message FieldCodeNotInList{
     "%1: %d is not one of the field's values.", "%1: %d ist keiner der Werte dieses Feldes."};
 
+// ---- Compare and duplicates --------------------------------------------------------------------
+inline constexpr Message CompareButton{"Compare", "Vergleichen"};
+inline constexpr Message CompareDialogTitle{"Compare Registrations", "Registrationen vergleichen"};
+inline constexpr Message CompareFieldHeading{"Field", "Feld"};
+inline constexpr Message CompareOnlyDifferences{"only differences", "nur Unterschiede"};
+inline constexpr Message CompareSelectTwo{
+    "Please select exactly two registrations to compare.",
+    "Bitte wählen Sie genau zwei Registrationen zum Vergleichen aus."};
+inline constexpr Message CompareSame{
+    "The two registrations are the same.", "Die beiden Registrationen sind gleich."};
+inline constexpr Message CompareWithFile{"Compare with file...", "Mit Datei vergleichen..."};
+inline constexpr Message CompareWithFileTitle{"Compare with File", "Mit Datei vergleichen"};
+inline constexpr Message CompareFilesSame{
+    "The files hold the same registrations.", "Die Dateien enthalten dieselben Registrationen."};
+inline constexpr Message CompareFilesDiffer{
+    "%d places differ.", "%d Stellen unterscheiden sich."};
+inline constexpr Message ComparePlaceHeading{"Place", "Stelle"};
+inline constexpr Message CompareKindHeading{"Difference", "Unterschied"};
+inline constexpr Message DifferenceChanged{"changed", "geändert"};
+inline constexpr Message DifferenceAdded{"added", "hinzugefügt"};
+inline constexpr Message DifferenceRemoved{"removed", "entfernt"};
+inline constexpr Message FindDuplicatesButton{"Find Duplicates", "Duplikate suchen"};
+inline constexpr Message DuplicatesDialogTitle{"Duplicates", "Duplikate"};
+inline constexpr Message DuplicatesBothPanes{"in both panes", "in beiden Fenstern"};
+inline constexpr Message DuplicatesNone{"No duplicates found.", "Keine Duplikate gefunden."};
+inline constexpr Message DuplicatesByParams{
+    "Same parameters (%d)", "Gleiche Parameter (%d)"};
+inline constexpr Message DuplicatesByTitle{"Same title (%d)", "Gleicher Titel (%d)"};
+inline constexpr Message RegistrationPaneName{"Registration", "Registration"};
+inline constexpr Message ArchivePaneName{"Archive", "Archiv"};
+
 // ---- Registration side and archive side --------------------------------------------------------
 inline constexpr Message RegistrationsChanged{
     "The Registrations have been changed!\n\nSave changes?",
@@ -227,6 +258,17 @@ inline constexpr Message TooManyRegistrationsSaveAs{
 inline constexpr Message TooManyBanks{
     "The Registration contains more than 64 banks!\n\nYou must delete some banks.",
     "Es sind mehr als 64 Bänke vorhanden!\n\nBitte löschen Sie einige Bänke."};
+// << Move asks before it takes registrations out of the archive into a list that Save refuses.
+inline constexpr Message MoveMakesTooManyRegistrations{
+    "The Registration would then contain more than 512 entries and could not be saved until you "
+    "delete some entries.\n\nMove anyway?",
+    "Es wären dann mehr als 512 Registrationen vorhanden; gespeichert werden kann erst, "
+    "wenn Sie einige Einträge löschen.\n\nTrotzdem verschieben?"};
+inline constexpr Message MoveMakesTooManyBanks{
+    "The Registration would then contain more than 64 banks and could not be saved until you "
+    "delete some banks.\n\nMove anyway?",
+    "Es wären dann mehr als 64 Bänke vorhanden; gespeichert werden kann erst, wenn "
+    "Sie einige Bänke löschen.\n\nTrotzdem verschieben?"};
 inline constexpr Message FileExistsOverwrite{
     "A file with this name already exists!\n\nOverwrite?",
     "Es existiert bereits eine Datei mit diesem Namen!\n\nÜberschreiben?"};
