@@ -109,6 +109,22 @@ std::vector<CommandInfo> buildCommands() {
          1,
          runConvert});
     table.push_back(
+        {"export-json", "FILE -o OUT.json",
+         "write a registration backup or an archive as a JSON document",
+         "Writes every line of FILE as one JSON document (docs/JSON.md): bank titles, categories "
+         "and registrations in list order, every field of a registration by its name in decoded "
+         "form, and the bytes no field interprets as hex runs, so that import-json gives back the "
+         "same bytes. Style names follow the style name options.",
+         withStyleNameOptions({kOutput}), 1, 1, runExportJson});
+    table.push_back(
+        {"import-json", "IN.json -o FILE",
+         "write a JSON document back as a registration backup or an archive",
+         "Reads a document written by export-json (and perhaps edited) and writes it as the kind "
+         "it names: a registration backup for its keyboard model, or an archive. Every line and "
+         "field is checked first; a document that is refused writes nothing. Names beside the "
+         "numbers are only compared: the numbers are what is stored.",
+         withStyleNameOptions({kOutput}), 1, 1, runImportJson});
+    table.push_back(
         {"compare", "A B", "list the registrations that differ between two files",
          "Compares two registration backups bank by bank and slot by slot, or a backup and an "
          "archive, or two archives, by the order of their registrations. Prints each place "

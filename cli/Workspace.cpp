@@ -70,6 +70,15 @@ bool Workspace::newRegistrationBackup(KeyboardModel model) {
     return reg_.isOpen();
 }
 
+bool Workspace::openImported(TextFormDocument document) {
+    if (document.kind == TextFormKind::RegistrationBackup) {
+        kind_ = FileKind::RegistrationBackup;
+        return reg_.openImportedRegBackup(regListOfTextForm(document), document.model);
+    }
+    kind_ = FileKind::Archive;
+    return archive_.openImportedArchive(archiveListOfTextForm(document));
+}
+
 bool Workspace::save(const std::string& path) {
     ui_.setOverwriteAllowed(true);
     const bool saved =

@@ -4,6 +4,7 @@
 // side of its kind and written by that side's writer.
 
 #include "cli/ConsoleInteraction.h"
+#include "core/commands/TextForm.h"
 #include "core/sides/ArchiveSide.h"
 #include "core/sides/RegistrationSide.h"
 
@@ -27,6 +28,8 @@ public:
     bool load(const std::string& path, RegListFilters filters = {});
     // New on the registration side with the keyboard chosen; false when it did not open.
     bool newRegistrationBackup(KeyboardModel model);
+    // Opens an imported document in the side of its kind, as a new untitled file.
+    bool openImported(TextFormDocument document);
     // Writes the loaded side to `path` with its own writer; false when it failed.
     bool save(const std::string& path);
 

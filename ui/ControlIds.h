@@ -88,13 +88,19 @@ inline constexpr int ArchiveSearch = 1041;
 inline constexpr int ArchiveProtocol = 1044;
 inline constexpr int ArchiveUpdateStyles = 1048;
 
+// The JSON commands of both panes, which the keyboard program's layout does not have.
+inline constexpr int RegExportJson = 1053;
+inline constexpr int RegImportJson = 1054;
+inline constexpr int ArchiveExportJson = 1055;
+inline constexpr int ArchiveImportJson = 1056;
+
 // The archive pane's status line: the number of entries.
 inline constexpr int ArchiveCount = 1028;
 
 // Every command button of both panes has an id in this range (labels and lists between them
 // are no buttons).
 inline constexpr int FirstPaneId = RegNew;
-inline constexpr int LastPaneId = SortCategory;
+inline constexpr int LastPaneId = ArchiveImportJson;
 
 } // namespace main
 

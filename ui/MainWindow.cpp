@@ -32,9 +32,16 @@ namespace tombrel {
 namespace {
 
 // Buttons that are enabled whatever the panes hold (when their command is part of the program).
-const int kAlwaysEnabled[] = {
-    ids::main::RegNew, ids::main::RegOpen,  ids::main::ArchiveNew,         ids::main::ArchiveOpen,
-    ids::main::Exit,   ids::main::Settings, ids::main::SaveStyleLocations, ids::main::Help};
+const int kAlwaysEnabled[] = {ids::main::RegNew,
+                              ids::main::RegOpen,
+                              ids::main::ArchiveNew,
+                              ids::main::ArchiveOpen,
+                              ids::main::Exit,
+                              ids::main::Settings,
+                              ids::main::SaveStyleLocations,
+                              ids::main::Help,
+                              ids::main::RegImportJson,
+                              ids::main::ArchiveImportJson};
 
 // The control id of each button the command-state rules decide.
 std::map<int, bool> statesById(const CommandStates& states) {
@@ -54,6 +61,7 @@ std::map<int, bool> statesById(const CommandStates& states) {
         {ids::main::RegMultiChange, r.multiChange},
         {ids::main::RegSearch, r.search},
         {ids::main::RegProtocol, r.protocol},
+        {ids::main::RegExportJson, r.exportJson},
         {ids::main::RegUpdateStyles, r.updateStyles},
         {ids::main::RegUp, r.up},
         {ids::main::RegDown, r.down},
@@ -73,6 +81,7 @@ std::map<int, bool> statesById(const CommandStates& states) {
         {ids::main::ArchiveMultiChange, a.multiChange},
         {ids::main::ArchiveSearch, a.search},
         {ids::main::ArchiveProtocol, a.protocol},
+        {ids::main::ArchiveExportJson, a.exportJson},
         {ids::main::ArchiveUpdateStyles, a.updateStyles},
         {ids::main::ArchiveUp, a.up},
         {ids::main::ArchiveDown, a.down},

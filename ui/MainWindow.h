@@ -231,6 +231,9 @@ private:
     void editSettings();
     void search(Pane pane);
     void writeProtocol(Pane pane);
+    // Export JSON... and Import JSON... of either pane (MainWindowJson.cpp).
+    void exportJson(Pane pane);
+    void importJson(Pane pane);
     void saveStyleLocationsCommand();
     void updateStyleLocationsCommand(Pane pane);
     void installDefaultHooks();

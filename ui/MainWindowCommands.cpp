@@ -204,6 +204,10 @@ void MainWindow::connectListCommands() {
     button(ids::main::ArchiveSearch, [this] { search(Pane::Archive); });
     button(ids::main::RegProtocol, [this] { writeProtocol(Pane::Registration); });
     button(ids::main::ArchiveProtocol, [this] { writeProtocol(Pane::Archive); });
+    button(ids::main::RegExportJson, [this] { exportJson(Pane::Registration); });
+    button(ids::main::RegImportJson, [this] { importJson(Pane::Registration); });
+    button(ids::main::ArchiveExportJson, [this] { exportJson(Pane::Archive); });
+    button(ids::main::ArchiveImportJson, [this] { importJson(Pane::Archive); });
     button(ids::main::RegUpdateStyles, [this] { updateStyleLocationsCommand(Pane::Registration); });
     button(ids::main::ArchiveUpdateStyles, [this] { updateStyleLocationsCommand(Pane::Archive); });
     button(ids::main::SaveStyleLocations, [this] { saveStyleLocationsCommand(); });

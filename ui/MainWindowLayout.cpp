@@ -165,6 +165,8 @@ QGroupBox* MainWindow::buildRegistrationPane() {
         makeButton(ids::main::RegMultiChange, msg::MultiChangeButton),
         makeButton(ids::main::RegSearch, msg::SearchButton),
         makeButton(ids::main::RegProtocol, msg::ProtocolButton),
+        makeButton(ids::main::RegExportJson, msg::ExportJsonButton),
+        makeButton(ids::main::RegImportJson, msg::ImportJsonButton),
         makeButton(ids::main::RegUpdateStyles, msg::UpdateStylesButton),
     }));
     layout->addLayout(middle, 1);
@@ -219,6 +221,8 @@ QGroupBox* MainWindow::buildArchivePane() {
         makeButton(ids::main::ArchiveMultiChange, msg::MultiChangeButton),
         makeButton(ids::main::ArchiveSearch, msg::SearchButton),
         makeButton(ids::main::ArchiveProtocol, msg::ProtocolButton),
+        makeButton(ids::main::ArchiveExportJson, msg::ExportJsonButton),
+        makeButton(ids::main::ArchiveImportJson, msg::ImportJsonButton),
         makeButton(ids::main::ArchiveUpdateStyles, msg::UpdateStylesButton),
     }));
     middle->addWidget(archList_, 1);
@@ -262,6 +266,10 @@ void MainWindow::installShortcuts() {
         {QKeySequence(Qt::CTRL | Qt::Key_M), ids::main::RegMultiChange,
          ids::main::ArchiveMultiChange},
         {QKeySequence(Qt::CTRL | Qt::Key_P), ids::main::RegProtocol, ids::main::ArchiveProtocol},
+        {QKeySequence(Qt::CTRL | Qt::Key_E), ids::main::RegExportJson,
+         ids::main::ArchiveExportJson},
+        {QKeySequence(Qt::CTRL | Qt::Key_I), ids::main::RegImportJson,
+         ids::main::ArchiveImportJson},
     };
     for (const PaneKey& k : paneKeys) {
         auto* shortcut = new QShortcut(k.key, this);

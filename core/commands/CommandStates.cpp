@@ -50,7 +50,7 @@ CommandStates updateCommandStates(const RegPaneState& registration,
     r.newEntry = regOpen && a == 1 && count > 0;
     r.copyToArchive = r.moveToArchive = regOpen && regSomething && archOpen && c == 1 && n > 0;
     r.deleteEntries = r.multiChange = regOpen && regSomething;
-    r.search = r.protocol = r.updateStyles = regOpen;
+    r.search = r.protocol = r.exportJson = r.updateStyles = regOpen;
     r.up = regOpen && b && *b > 0 && (regBankLine(*b) || *b > 1);
     if (regOpen && b && *b < count - 1) {
         bool bankFollows = false;
@@ -71,7 +71,7 @@ CommandStates updateCommandStates(const RegPaneState& registration,
     ar.copyToRegistrations = ar.moveToRegistrations =
         archOpen && archSomething && regOpen && a == 1;
     ar.deleteEntries = ar.multiChange = archOpen && archSomething;
-    ar.search = ar.protocol = ar.updateStyles = archOpen;
+    ar.search = ar.protocol = ar.exportJson = ar.updateStyles = archOpen;
     ar.up = archOpen && d && *d > 0 && (archCategory(*d) || !archCategory(*d - 1));
     if (archOpen && d && *d < n - 1) {
         if (archCategory(*d)) {

@@ -1,9 +1,9 @@
 #pragma once
 
 // Which buttons of the main window are enabled, worked out from both panes' state and
-// selections after every command and every change of a selection. New and Open of both panes,
-// both recent-file boxes, the style name controls, Exit, Settings, Save Sty. Loc. and Help are
-// always enabled and have no entry here.
+// selections after every command and every change of a selection. New, Open and Import JSON...
+// of both panes, both recent-file boxes, the style name controls, Exit, Settings, Save Sty. Loc.
+// and Help are always enabled and have no entry here.
 
 #include "core/record/ArchiveEntry.h"
 #include "core/record/ListSelection.h"
@@ -39,6 +39,7 @@ struct PaneCommandStates {
     bool multiChange = false;
     bool search = false;
     bool protocol = false;
+    bool exportJson = false; // "Export JSON..."; "Import JSON..." is always enabled
     bool updateStyles = false;
     bool up = false;
     bool down = false;

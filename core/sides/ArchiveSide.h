@@ -89,6 +89,9 @@ public:
     void saveArchive();
     void saveArchiveAs();
     void closeArchive();
+    // Opens `list` as a new untitled archive that has changes to save (an imported document),
+    // after the save-changes prompt; false when the prompt was cancelled.
+    bool openImportedArchive(ArchiveList list);
     void selectRecentArchive(int index);
     // Opens the archive at `path` (a file handed to the program) after the save-changes prompt.
     // Nothing happens when `path` is the archive already open. False when nothing was read.

@@ -91,6 +91,18 @@ void ArchiveSide::newArchive() {
     path_.clear();
 }
 
+bool ArchiveSide::openImportedArchive(ArchiveList list) {
+    if (!askSaveArchiveChanges())
+        return false;
+    discardContent();
+    path_.clear();
+    list_ = std::move(list);
+    open_ = untitled_ = modified_ = true;
+    recomputeLastCategoryIndex();
+    refreshCountText();
+    return true;
+}
+
 void ArchiveSide::openArchive() {
     if (!askSaveArchiveChanges())
         return;

@@ -128,6 +128,20 @@ void RegistrationSide::newRegBackup() {
     // A new backup holds no lines at all; saving fills in 64 empty banks.
 }
 
+bool RegistrationSide::openImportedRegBackup(RegList lines, KeyboardModel model) {
+    if (!confirmDiscardRegChanges())
+        return false;
+    discardContent();
+    path_.clear();
+    model_ = isPro(model) ? KeyboardModel::Psr9000Pro : KeyboardModel::Psr9000;
+    lines_ = std::move(lines);
+    normaliseRegList(0);
+    open_ = untitled_ = modified_ = true;
+    keyboardNameText_ = std::string(keyboardName(model_));
+    refreshCountText();
+    return true;
+}
+
 void RegistrationSide::closeRegBackup() {
     if (!confirmDiscardRegChanges())
         return;

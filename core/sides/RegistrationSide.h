@@ -97,6 +97,9 @@ public:
     void saveRegBackup();
     void saveRegBackupAs();
     void closeRegBackup();
+    // Opens `lines` as a new untitled backup of `model` that has changes to save (an imported
+    // document), after the save-changes prompt; false when the prompt was cancelled.
+    bool openImportedRegBackup(RegList lines, KeyboardModel model);
     void selectRecentRegistration(int index);
     // Opens the file at `path` (a file handed to the program): after the save-changes prompt, as
     // if it had been chosen in the Open dialog. Nothing happens when `path` is the file already

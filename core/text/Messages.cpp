@@ -46,6 +46,10 @@ std::string UserMessage::text(Language lang) const {
     const size_t at = out.find("%1");
     if (at != std::string::npos)
         out.replace(at, 2, argument);
+    // Looked for after the first argument, so that a "%2" typed inside it stays as written.
+    const size_t at2 = out.find("%2", at == std::string::npos ? 0 : at + argument.size());
+    if (at2 != std::string::npos && !argument2.empty())
+        out.replace(at2, 2, argument2);
     return out;
 }
 

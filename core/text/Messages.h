@@ -23,7 +23,8 @@ struct Message {
 struct UserMessage {
     const Message* message = nullptr;
     std::string platformError;
-    std::string argument; // replaces "%1" in the message text, where it has one
+    std::string argument;    // replaces "%1" in the message text, where it has one
+    std::string argument2{}; // replaces "%2", for texts that name two things
     // Fill the "%d" placeholders in order ("Delete %d entries?"); empty for texts without them.
     std::vector<long long> numbers{};
 
@@ -337,6 +338,105 @@ inline constexpr Message CreateBlankProtocolTitle{
 inline constexpr Message CreateTabProtocolTitle{
     "Create Tab Formatted Protocol File", "Protokolldatei (mit <Tab> formatiert) speichern"};
 inline constexpr Message ProtocolFileFilter{"Protocol file (*.txt)|*.txt||", "Protocol file (*.txt)|*.txt||"};
+
+// ---- JSON export and import -------------------------------------------------------------------
+inline constexpr Message ExportJsonButton{"Export JSON...", "JSON exportieren..."};
+inline constexpr Message ImportJsonButton{"Import JSON...", "JSON importieren..."};
+inline constexpr Message ExportJsonCaption{"Export as JSON", "Als JSON exportieren"};
+inline constexpr Message ImportJsonCaption{"Import JSON", "JSON importieren"};
+inline constexpr Message ErrorWritingJson{
+    "Error writing the JSON file!", "Fehler beim Schreiben der JSON-Datei!"};
+// Syntax errors name the parser's own position.
+inline constexpr Message JsonUnexpectedEnd{
+    "JSON syntax error at line %d, column %d: the text ends too early.",
+    "JSON-Syntaxfehler in Zeile %d, Spalte %d: Der Text endet zu früh."};
+inline constexpr Message JsonUnexpectedCharacter{
+    "JSON syntax error at line %d, column %d: unexpected character.",
+    "JSON-Syntaxfehler in Zeile %d, Spalte %d: Unerwartetes Zeichen."};
+inline constexpr Message JsonBadLiteral{
+    "JSON syntax error at line %d, column %d: the only words are true, false and null.",
+    "JSON-Syntaxfehler in Zeile %d, Spalte %d: Die einzigen Wörter sind true, false und null."};
+inline constexpr Message JsonBadNumber{
+    "JSON syntax error at line %d, column %d: malformed number.",
+    "JSON-Syntaxfehler in Zeile %d, Spalte %d: Ungültige Zahl."};
+inline constexpr Message JsonBadEscape{
+    "JSON syntax error at line %d, column %d: malformed escape sequence.",
+    "JSON-Syntaxfehler in Zeile %d, Spalte %d: Ungültige Escape-Sequenz."};
+inline constexpr Message JsonControlInString{
+    "JSON syntax error at line %d, column %d: a control character inside a text must be written as an escape.",
+    "JSON-Syntaxfehler in Zeile %d, Spalte %d: Ein Steuerzeichen in einem Text muss als Escape-Sequenz stehen."};
+inline constexpr Message JsonBadUtf8{
+    "JSON syntax error at line %d, column %d: the text is not UTF-8.",
+    "JSON-Syntaxfehler in Zeile %d, Spalte %d: Der Text ist kein UTF-8."};
+inline constexpr Message JsonTrailingText{
+    "JSON syntax error at line %d, column %d: text after the end of the document.",
+    "JSON-Syntaxfehler in Zeile %d, Spalte %d: Text nach dem Ende des Dokuments."};
+inline constexpr Message JsonTooDeep{
+    "JSON syntax error at line %d, column %d: nested too deeply.",
+    "JSON-Syntaxfehler in Zeile %d, Spalte %d: Zu tief verschachtelt."};
+// The document as a whole.
+inline constexpr Message JsonNotTombrel{
+    "This JSON text is not a Tombrel document (it needs \"format\": \"tombrel\").",
+    "Dieser JSON-Text ist kein Tombrel-Dokument (es fehlt \"format\": \"tombrel\")."};
+inline constexpr Message JsonUnsupportedVersion{
+    "This Tombrel document has version %d; this program reads version 1.",
+    "Dieses Tombrel-Dokument hat die Version %d; dieses Programm liest Version 1."};
+inline constexpr Message JsonDocumentMissingKey{
+    "The JSON document lacks \"%1\".", "Im JSON-Dokument fehlt \"%1\"."};
+inline constexpr Message JsonDocumentUnknownKey{
+    "Text line %d: unknown key \"%1\" in the document.",
+    "Textzeile %d: Unbekannter Schlüssel \"%1\" im Dokument."};
+inline constexpr Message JsonDocumentBadValue{
+    "Text line %d: \"%1\" must be written like %2.",
+    "Textzeile %d: \"%1\" muss wie %2 geschrieben werden."};
+// One line of the list; the first number is the line in the list, the second the text line.
+inline constexpr Message JsonBadLine{
+    "List line %d (text line %d): a line is {\"bank\": ...}, {\"category\": ..., \"expanded\": ...} or {\"registration\": {...}}.",
+    "Listenzeile %d (Textzeile %d): Eine Zeile ist {\"bank\": ...}, {\"category\": ..., \"expanded\": ...} oder {\"registration\": {...}}."};
+inline constexpr Message JsonCategoryInBackup{
+    "List line %d (text line %d): a registration backup has no categories.",
+    "Listenzeile %d (Textzeile %d): Ein Registrierungs-Backup hat keine Kategorien."};
+inline constexpr Message JsonRegistrationBeforeBank{
+    "List line %d (text line %d): a registration backup stores registrations only after a bank line.",
+    "Listenzeile %d (Textzeile %d): Ein Registrierungs-Backup speichert Registrierungen erst nach einer Bankzeile."};
+inline constexpr Message JsonUnknownKey{
+    "List line %d (text line %d): unknown key \"%1\".",
+    "Listenzeile %d (Textzeile %d): Unbekannter Schlüssel \"%1\"."};
+inline constexpr Message JsonDuplicateKey{
+    "List line %d (text line %d): \"%1\" is given twice.",
+    "Listenzeile %d (Textzeile %d): \"%1\" steht zweimal da."};
+inline constexpr Message JsonWrongForm{
+    "List line %d (text line %d), field \"%1\": write the value like %2.",
+    "Listenzeile %d (Textzeile %d), Feld \"%1\": Der Wert muss wie %2 geschrieben werden."};
+inline constexpr Message JsonOutOfRange{
+    "List line %d (text line %d), field \"%1\": %d is outside %d..%d.",
+    "Listenzeile %d (Textzeile %d), Feld \"%1\": %d liegt außerhalb von %d..%d."};
+inline constexpr Message JsonUnknownName{
+    "List line %d (text line %d), field \"%1\": \"%2\" is not one of its names.",
+    "Listenzeile %d (Textzeile %d), Feld \"%1\": \"%2\" ist keiner seiner Namen."};
+inline constexpr Message JsonTextTooLong{
+    "List line %d (text line %d), field \"%1\": the text takes %d bytes, at most %d fit.",
+    "Listenzeile %d (Textzeile %d), Feld \"%1\": Der Text belegt %d Bytes, es passen höchstens %d."};
+inline constexpr Message JsonNot1252{
+    "List line %d (text line %d), field \"%1\": the character \"%2\" has no Windows-1252 byte and cannot be stored.",
+    "Listenzeile %d (Textzeile %d), Feld \"%1\": Für das Zeichen \"%2\" gibt es kein Windows-1252-Byte; es kann nicht gespeichert werden."};
+inline constexpr Message JsonNulInText{
+    "List line %d (text line %d), field \"%1\": a text cannot hold the character U+0000.",
+    "Listenzeile %d (Textzeile %d), Feld \"%1\": Ein Text kann das Zeichen U+0000 nicht enthalten."};
+inline constexpr Message JsonRawOutside{
+    "List line %d (text line %d), raw bytes at %1: \"raw\" holds only the bytes no field interprets.",
+    "Listenzeile %d (Textzeile %d), Rohbytes bei %1: \"raw\" enthält nur die Bytes, die kein Feld deutet."};
+// Warnings: the import goes on.
+inline constexpr Message JsonMissingField{
+    "List line %d (text line %d): field \"%1\" is missing; it is taken from the default registration.",
+    "Listenzeile %d (Textzeile %d): Das Feld \"%1\" fehlt; es wird aus der Standard-Registrierung übernommen."};
+inline constexpr Message JsonNameMismatch{
+    "List line %d (text line %d), field \"%1\": the name \"%2\" does not match the numbers; the numbers are kept.",
+    "Listenzeile %d (Textzeile %d), Feld \"%1\": Der Name \"%2\" passt nicht zu den Zahlen; die Zahlen gelten."};
+inline constexpr Message JsonImportWarnings{
+    "The JSON document was imported with %d warning(s):\n\n%1",
+    "Das JSON-Dokument wurde mit %d Warnung(en) importiert:\n\n%1"};
+inline constexpr Message JsonMoreWarnings{"... and %d more.", "... und %d weitere."};
 
 // ---- Main window, settings, dialogs ------------------------------------------------------------
 

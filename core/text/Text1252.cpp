@@ -84,61 +84,94 @@ std::string utf8From1252(std::string_view text) {
     return out;
 }
 
+namespace {
+
+// One character of UTF-8 at `i`: its code point and length; false for a malformed sequence (then
+// `length` is 1, or the rest of a cut-off text).
+bool decodeUtf8(std::string_view text, size_t i, char32_t& cp, size_t& length) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    length = 1;
+    if (b < 0x80) {
+        cp = b;
+        return true;
+    }
+    if ((b & 0xE0) == 0xC0) {
+        cp = b & 0x1F;
+        length = 2;
+    } else if ((b & 0xF0) == 0xE0) {
+        cp = b & 0x0F;
+        length = 3;
+    } else if ((b & 0xF8) == 0xF0) {
+        cp = b & 0x07;
+        length = 4;
+    } else {
+        return false;
+    }
+    if (i + length > text.size()) {
+        length = text.size() - i;
+        return false;
+    }
+    for (size_t k = 1; k < length; ++k) {
+        const auto cont = static_cast<unsigned char>(text[i + k]);
+        if ((cont & 0xC0) != 0x80) {
+            length = 1;
+            return false;
+        }
+        cp = (cp << 6) | (cont & 0x3F);
+    }
+    return true;
+}
+
+// The Windows-1252 byte of a code point, or -1 when it has none.
+int byteOf(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<int>(cp);
+    for (int k = 0; k < 32; ++k) {
+        if (kHighControls[k] == cp)
+            return 0x80 + k;
+    }
+    return -1;
+}
+
+} // namespace
+
 std::string utf8To1252(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     size_t i = 0;
     while (i < text.size()) {
-        const auto b = static_cast<unsigned char>(text[i]);
         char32_t cp = 0;
         size_t len = 1;
-        if (b < 0x80) {
-            cp = b;
-        } else if ((b & 0xE0) == 0xC0) {
-            cp = b & 0x1F;
-            len = 2;
-        } else if ((b & 0xF0) == 0xE0) {
-            cp = b & 0x0F;
-            len = 3;
-        } else if ((b & 0xF8) == 0xF0) {
-            cp = b & 0x07;
-            len = 4;
-        } else {
-            out += '?';
-            ++i;
-            continue;
-        }
-        if (i + len > text.size()) {
-            out += '?';
-            break;
-        }
-        bool valid = true;
-        for (size_t k = 1; k < len; ++k) {
-            const auto cont = static_cast<unsigned char>(text[i + k]);
-            if ((cont & 0xC0) != 0x80) {
-                valid = false;
-                break;
-            }
-            cp = (cp << 6) | (cont & 0x3F);
-        }
-        if (!valid) {
-            out += '?';
-            ++i;
-            continue;
-        }
+        const bool valid = decodeUtf8(text, i, cp, len);
         i += len;
-        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-            out += static_cast<char>(cp);
+        const int byte = valid ? byteOf(cp) : -1;
+        out += byte < 0 ? '?' : static_cast<char>(byte);
+    }
+    return out;
+}
+
+std::optional<std::string> utf8To1252Exact(std::string_view text, std::string* offending) {
+    std::string out;
+    out.reserve(text.size());
+    size_t i = 0;
+    while (i < text.size()) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b < 0x80) { // the common case, without the table
+            out += static_cast<char>(b);
+            ++i;
             continue;
         }
-        char mapped = '?';
-        for (int k = 0; k < 32; ++k) {
-            if (kHighControls[k] == cp) {
-                mapped = static_cast<char>(0x80 + k);
-                break;
-            }
+        char32_t cp = 0;
+        size_t len = 1;
+        const bool valid = decodeUtf8(text, i, cp, len);
+        const int byte = valid ? byteOf(cp) : -1;
+        if (byte < 0) {
+            if (offending)
+                *offending = std::string(text.substr(i, len));
+            return std::nullopt;
         }
-        out += mapped;
+        out += static_cast<char>(byte);
+        i += len;
     }
     return out;
 }

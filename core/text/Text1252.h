@@ -5,6 +5,7 @@
 // without regard to case, or converted to UTF-8 for display and back.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,9 @@ bool equalsIgnoreCase1252(std::string_view a, std::string_view b);
 std::string utf8From1252(std::string_view text);
 // UTF-8 to Windows-1252; characters without a Windows-1252 byte become '?'.
 std::string utf8To1252(std::string_view text);
+// UTF-8 to Windows-1252 without substitution: nothing when a character has no Windows-1252 byte
+// or the UTF-8 is malformed; `offending` then receives that character's bytes as given.
+std::optional<std::string> utf8To1252Exact(std::string_view text, std::string* offending = nullptr);
 
 // Text of a fixed-size, NUL-padded field: up to the first NUL, trailing white space removed.
 std::string fieldText(const uint8_t* field, size_t size);

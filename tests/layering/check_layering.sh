@@ -3,8 +3,8 @@
 # - a core folder includes only itself and the folders before it in
 #   text, record, files, sides, names, editors, commands;
 # - core never includes Qt, and no source file sits directly in core/;
-# - export/ includes only core; cli/ includes core and export; ui/ and app/ include core and
-#   export (and each other), never cli/.
+# - export/ and textform/ include only core (and themselves); cli/ includes core, export and
+#   textform; ui/ and app/ include core, export and textform (and each other), never cli/.
 # Prints every offending file with its include and exits 1 when there is one.
 set -uo pipefail
 root="${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}"
@@ -74,7 +74,7 @@ check_top() {
             case " $allowed " in
             *" $first "*) ;;
             *) case "$first" in
-                core | export | cli | ui | app)
+                core | export | textform | cli | ui | app)
                     fail "$f:$line" "includes \"$target\"" "$top/ may include only: $allowed" ;;
                 esac ;;
             esac
@@ -82,9 +82,10 @@ check_top() {
     done < <(find "$top" -name '*.h' -o -name '*.cpp' | sort)
 }
 check_top export "core export"
-check_top cli "core export cli"
-check_top ui "core export ui app"
-check_top app "core export ui app"
+check_top textform "core textform"
+check_top cli "core export textform cli"
+check_top ui "core export textform ui app"
+check_top app "core export textform ui app"
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures include(s) break the layering"

@@ -235,14 +235,17 @@ TEST(CommandStates, ClosedPanesEnableNothing) {
     panes.archSelection = ListSelection::single(1);
     EXPECT_EQ(panes.states(), CommandStates{});
 
-    // Only the file buttons and the search-type buttons of an open pane without a selection.
+    // Only the file buttons, the search-type buttons and Export JSON... of an open pane without a
+    // selection.
     panes.regOpen = panes.archOpen = true;
     panes.regUntitled = panes.archUntitled = true;
     panes.regSelection = panes.archSelection = ListSelection{};
     RegCommandStates reg;
     reg.saveAs = reg.close = reg.list = reg.search = reg.protocol = reg.updateStyles = true;
+    reg.exportJson = true;
     ArchiveCommandStates arch;
     arch.saveAs = arch.close = arch.list = arch.search = arch.protocol = arch.updateStyles = true;
+    arch.exportJson = true;
     EXPECT_EQ(panes.states(), (CommandStates{reg, arch}));
 }
 
