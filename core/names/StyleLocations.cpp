@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <unordered_map>
 
 namespace tombrel {
 
@@ -154,7 +155,7 @@ StyleLocationList parseStyleLocations(std::string_view text) {
 }
 
 std::variant<StyleLocationList, UserMessage> readStyleLocationsFile(const std::string& path) {
-    FileReadResult read = readWholeFile(path);
+    FileReadResult read = readWholeFile(path, FileSizeLimit::atMost(kMaxStyleLocationsFileSize));
     if (read.status != FileReadResult::Status::Ok) {
         UserMessage message;
         message.message = &msg::ErrorOpeningFile;
@@ -165,28 +166,48 @@ std::variant<StyleLocationList, UserMessage> readStyleLocationsFile(const std::s
         std::string_view(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()));
 }
 
-StyleLocationMove updateStyleLocation(RegRecord& record, const StyleLocationList& oldList,
-                                      const StyleLocationList& currentList) {
+StyleLocationLookup::StyleLocationLookup(const StyleLocationList& oldList,
+                                         const StyleLocationList& currentList)
+    : places_(static_cast<size_t>(kStyleIndexCount - kFirstFlashStyle)) {
+    // The first current entry of each name.
+    std::unordered_map<std::string_view, int> current;
+    current.reserve(currentList.size());
+    for (const StyleLocation& entry : currentList)
+        current.emplace(entry.name, entry.index);
+    for (const StyleLocation& old : oldList) {
+        if (old.index < kFirstFlashStyle || old.index >= kStyleIndexCount)
+            continue; // never the index of a registration that is updated
+        Place& place = places_[static_cast<size_t>(old.index - kFirstFlashStyle)];
+        place.oldName = &old.name;
+        const auto found = current.find(old.name);
+        if (found != current.end())
+            place.newIndex = found->second;
+    }
+}
+
+StyleLocationMove StyleLocationLookup::update(RegRecord& record) const {
     StyleLocationMove move;
     const int index = record.styleIndex();
     if (index < kFirstFlashStyle) {
         move.done = true;
         return move;
     }
-    for (const StyleLocation& old : oldList) {
-        if (old.index != index)
-            continue;
-        move.note = "        (" + old.name + ")";
-        for (const StyleLocation& current : currentList) {
-            if (current.name == old.name) {
-                record.setStyleIndex(current.index);
-                move.written = true;
-                move.done = true;
-                break;
-            }
-        }
+    if (index >= kStyleIndexCount)
+        return move;
+    const Place& place = places_[static_cast<size_t>(index - kFirstFlashStyle)];
+    if (place.oldName)
+        move.note = "        (" + *place.oldName + ")";
+    if (place.newIndex) {
+        record.setStyleIndex(*place.newIndex);
+        move.written = true;
+        move.done = true;
     }
     return move;
+}
+
+StyleLocationMove updateStyleLocation(RegRecord& record, const StyleLocationList& oldList,
+                                      const StyleLocationList& currentList) {
+    return StyleLocationLookup(oldList, currentList).update(record);
 }
 
 std::string regSideLabelPrefix(int bankNumber, int entryNumber) {
@@ -232,8 +253,9 @@ StyleLocationsUpdate updateStyleLocations(std::span<const StyleUpdateTarget> tar
         result.message = UserMessage{&msg::NoValidStyleNamesLoaded, {}, {}};
         return result;
     }
+    const StyleLocationLookup lookup(oldList, currentList);
     for (const StyleUpdateTarget& target : targets) {
-        const StyleLocationMove move = updateStyleLocation(*target.record, oldList, currentList);
+        const StyleLocationMove move = lookup.update(*target.record);
         if (move.written)
             result.modified = true;
         if (!move.done)

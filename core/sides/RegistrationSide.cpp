@@ -147,15 +147,13 @@ void RegistrationSide::selectRecentRegistration(int index) {
     const std::string path = recent_[index];
     if (path == path_ || !confirmDiscardRegChanges())
         return;
-    path_ = path;
-    readRegBackup();
+    readRegBackup(path);
 }
 
 bool RegistrationSide::openRegBackupFile(const std::string& path) {
     if (path.empty() || (open_ && path == path_) || !confirmDiscardRegChanges())
         return false;
-    path_ = path;
-    return readRegBackup();
+    return readRegBackup(path);
 }
 
 } // namespace tombrel

@@ -108,19 +108,21 @@ std::string utf8To1252(std::string_view text) {
             ++i;
             continue;
         }
-        if (i + len > text.size()) {
-            out += '?';
-            break;
-        }
-        bool valid = true;
-        for (size_t k = 1; k < len; ++k) {
+        // A malformed sequence gives one '?' for its first byte, and reading goes on after it.
+        // Malformed are: a sequence cut short (by the end of the text or by a byte that does not
+        // continue it), an overlong form (a character written with more bytes than it needs, such
+        // as C0 80 for NUL or C0 AF for '/', which would slip past checks on the plain bytes), a
+        // surrogate half and anything above U+10FFFF.
+        bool valid = i + len <= text.size();
+        for (size_t k = 1; valid && k < len; ++k) {
             const auto cont = static_cast<unsigned char>(text[i + k]);
-            if ((cont & 0xC0) != 0x80) {
+            if ((cont & 0xC0) != 0x80)
                 valid = false;
-                break;
-            }
             cp = (cp << 6) | (cont & 0x3F);
         }
+        constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (valid && (cp < kShortest[len] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF))
+            valid = false;
         if (!valid) {
             out += '?';
             ++i;
