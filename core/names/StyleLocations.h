@@ -89,6 +89,8 @@ class StyleLocationLookup {
 public:
     StyleLocationLookup(const StyleLocationList& oldList, const StyleLocationList& currentList);
     StyleLocationMove update(RegRecord& record) const;
+    // The same without making the note: `oldName` is the name it would show, or null.
+    void update(RegRecord& record, bool& done, bool& written, const std::string*& oldName) const;
 
 private:
     struct Place {
