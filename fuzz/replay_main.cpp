@@ -1,6 +1,7 @@
 // Runs a fuzz target's LLVMFuzzerTestOneInput over files, without libFuzzer: each argument is a
 // file or a folder whose files (not its subfolders) are fed in name order. A failed check in the
-// target ends the program abnormally; a file that cannot be read, or no file at all, fails the run with exit status 2.
+// target ends the program abnormally; a file that cannot be read, or no file at all, fails the run
+// with exit status 2.
 
 #include <algorithm>
 #include <cstdint>
