@@ -32,6 +32,14 @@ constexpr size_t kTitleSize = 16;
 constexpr size_t kBankSize = kTitleSize + 8 * RegRecord::Size;
 constexpr size_t kChecksumOffset = kRegBackupSize - 4;
 
+// The harness's own loops over the 241692 bytes tell the fuzzer nothing about the code under
+// test; left out of the coverage they no longer slow every run.
+#if defined(__clang__)
+#define TOMBREL_NO_COVERAGE __attribute__((no_sanitize("coverage")))
+#else
+#define TOMBREL_NO_COVERAGE
+#endif
+
 void require(bool condition) {
     if (!condition)
         __builtin_trap();
@@ -48,12 +56,12 @@ bool sameLines(const RegList& a, const RegList& b) {
     return true;
 }
 
-uint32_t bigEndianWord(const uint8_t* p) {
+TOMBREL_NO_COVERAGE uint32_t bigEndianWord(const uint8_t* p) {
     return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3];
 }
 
 // The checksum as plainly as it can be written: the big-endian words of the banks added one by one.
-uint32_t referenceChecksum(const std::vector<uint8_t>& image) {
+TOMBREL_NO_COVERAGE uint32_t referenceChecksum(const std::vector<uint8_t>& image) {
     uint32_t sum = 0;
     for (size_t at = kHeaderSize; at < kChecksumOffset; at += 4)
         sum += bigEndianWord(&image[at]);
@@ -93,10 +101,12 @@ std::vector<RegRecord> nonEmptyRegistrations(const RegList& lines) {
 
 // What writing back an unfiltered image gives: the header of its keyboard, each bank title as it
 // was read, every registration byte for byte, the checksum.
-std::vector<uint8_t> canonicalImage(const uint8_t* input, KeyboardModel model) {
+TOMBREL_NO_COVERAGE std::vector<uint8_t> canonicalImage(const uint8_t* input, KeyboardModel model) {
+    static const std::vector<uint8_t> empty[2] = {
+        buildRegBackupImage({}, KeyboardModel::Psr9000),
+        buildRegBackupImage({}, KeyboardModel::Psr9000Pro)};
     std::vector<uint8_t> image(input, input + kRegBackupSize);
-    const std::vector<uint8_t> empty = buildRegBackupImage({}, model);
-    std::memcpy(image.data(), empty.data(), kHeaderSize);
+    std::memcpy(image.data(), empty[isPro(model) ? 1 : 0].data(), kHeaderSize);
     for (size_t bank = 0; bank < 64; ++bank) {
         uint8_t* title = image.data() + kHeaderSize + bank * kBankSize;
         setFieldText(title, kTitleSize, fieldText(title, kTitleSize));
