@@ -74,6 +74,21 @@ FileReadResult readWholeFile(const std::string& path, FileSizeLimit limit) {
         result.platformError = fs::is_directory(status) ? describeErrno(EISDIR) : std::string();
         return result;
     }
+
+    // A regular file opens at once; a file that cannot be opened says so before its size is
+    // looked at.
+    errno = 0;
+    std::FILE* f = std::fopen(fromFsPath(fsPath).c_str(), "rb");
+    if (!f) {
+        result.status = FileReadResult::Status::OpenFailed;
+        result.platformError = describeErrno(errno);
+        return result;
+    }
+    struct Closer {
+        std::FILE* f;
+        ~Closer() { std::fclose(f); }
+    } closer{f};
+
     const uintmax_t length = fs::file_size(fsPath, ec);
     if (ec) {
         result.status = FileReadResult::Status::ReadFailed;
@@ -89,18 +104,6 @@ FileReadResult readWholeFile(const std::string& path, FileSizeLimit limit) {
         result.platformError = describeErrno(EFBIG);
         return result;
     }
-
-    errno = 0;
-    std::FILE* f = std::fopen(fromFsPath(fsPath).c_str(), "rb");
-    if (!f) {
-        result.status = FileReadResult::Status::OpenFailed;
-        result.platformError = describeErrno(errno);
-        return result;
-    }
-    struct Closer {
-        std::FILE* f;
-        ~Closer() { std::fclose(f); }
-    } closer{f};
 
     if (length > readBufferLimit())
         throw std::bad_alloc();
