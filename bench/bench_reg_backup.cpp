@@ -98,21 +98,23 @@ BENCHMARK(WriteRegBackup);
 // The parts of a read and a save, to show where the time goes.
 void PartReadWholeFile(benchmark::State& state) {
     for (auto _ : state) {
-        FileReadResult read = readWholeFile(files().backup, kRegBackupSize);
+        FileReadResult read = readWholeFile(files().backup, FileSizeLimit::exactly(kRegBackupSize));
         benchmark::DoNotOptimize(read.bytes.data());
     }
 }
 BENCHMARK(PartReadWholeFile);
 
 void PartChecksum(benchmark::State& state) {
-    const FileReadResult read = readWholeFile(files().backup, kRegBackupSize);
+    const FileReadResult read =
+        readWholeFile(files().backup, FileSizeLimit::exactly(kRegBackupSize));
     for (auto _ : state)
         benchmark::DoNotOptimize(computeRegChecksum(read.bytes.data()));
 }
 BENCHMARK(PartChecksum);
 
 void PartParse(benchmark::State& state) {
-    const FileReadResult read = readWholeFile(files().backup, kRegBackupSize);
+    const FileReadResult read =
+        readWholeFile(files().backup, FileSizeLimit::exactly(kRegBackupSize));
     for (auto _ : state) {
         RegBackupReadResult parsed = parseRegBackup(read.bytes.data(), read.bytes.size());
         benchmark::DoNotOptimize(parsed.lines.data());

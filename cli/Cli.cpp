@@ -3,8 +3,11 @@
 
 #include "cli/Commands.h"
 #include "cli/StyleNameSetup.h"
+#include "core/files/FileIo.h"
 
+#include <cerrno>
 #include <iomanip>
+#include <new>
 #include <sstream>
 
 namespace tombrel::cli {
@@ -323,7 +326,14 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return context.usageError("unexpected argument '" +
                                   parsedArgs.positional[command->maxPositional] + "'");
     CommandContext runContext{*command, parsedArgs, out, err, ui};
-    const int status = command->run(runContext);
+    int status = ExitFailed;
+    try {
+        status = command->run(runContext);
+    } catch (const std::bad_alloc&) {
+        // The sides report running out of memory while reading as the file's error; this is for
+        // the rest of the work (expanding, listing, writing), which then ends as a failure.
+        ui.warn(UserMessage{nullptr, platformErrorText(ENOMEM), {}});
+    }
     out.flush();
     return status;
 }

@@ -92,13 +92,7 @@ KeyboardModel Workspace::model() const {
 }
 
 void Workspace::expandAllCategories() {
-    // From the front: each expansion then shifts only the collapsed category lines after it,
-    // not the lines of the categories already expanded, and a large archive stays quick.
-    for (size_t i = 0; i < archive_.list().size(); ++i) {
-        const ArchiveEntry& line = archive_.list()[i];
-        if (line.isCategory && !line.expanded)
-            archive_.expandCategory(static_cast<int>(i));
-    }
+    archive_.expandAllCategories();
     archive_.recomputeLastCategoryIndex();
 }
 

@@ -1,5 +1,6 @@
-// Arbitrary text as an existing BACKUP.INI: the update must come out in CR LF lines, and a second
-// save of the same backup must leave the description as the first one made it.
+// Arbitrary text as an existing BACKUP.INI: the update must come out in CR LF lines that read
+// back as written, and a second save of the same backup must leave the description as the first
+// one made it.
 
 #include "core/files/BackupSet.h"
 
@@ -38,6 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!first)
         return 0;
     requireCrLfLines(*first);
+    // Read back as lines, the written text is those lines with CR LF after each.
+    std::string joined;
+    for (const std::string& line : splitBackupIniLines(*first))
+        joined += line + "\r\n";
+    require(joined == *first);
     const std::optional<std::string> second = updatedBackupIni(*first, model);
     require(!second || *second == *first);
     return 0;

@@ -1,7 +1,11 @@
 // Feeds arbitrary bytes to the FlashStyle backup reader and puts the names into a name table.
 // The signature is written over the first bytes of most inputs so that the records get read.
+// The names then go the way Save Sty. Loc. and Update Styles take them: written into a style
+// locations file and read back, they must come back as the same places and names whenever each
+// fits one line of the file (no line break in it, at most 93 bytes).
 
 #include "core/names/FlashStyleBackup.h"
+#include "core/names/StyleLocations.h"
 #include "core/names/StyleNameTable.h"
 
 #include <cstddef>
@@ -31,6 +35,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (names->names[static_cast<size_t>(p)].size() > kFlashStyleRecordSize)
                 std::abort();
             if (table.longName(kFirstFlashStyle + p).empty())
+                std::abort();
+        }
+        const DiskStyleTexts disk;
+        const StyleLocationList current =
+            currentStyleLocations(table, FlashNameMode::Individual, disk, DiskStyleMode::Number);
+        const std::string text =
+            styleLocationsText(table, FlashNameMode::Individual, disk, DiskStyleMode::Number);
+        const StyleLocationList readBack = parseStyleLocations(text);
+        bool fitsLines = true;
+        for (const StyleLocation& entry : current) {
+            if (entry.name.size() > kStyleLocationsPieceLength - 6 ||
+                entry.name.find_first_of("\r\n") != std::string::npos)
+                fitsLines = false;
+        }
+        if (fitsLines && readBack != current)
+            std::abort();
+        for (const StyleLocation& entry : readBack) {
+            if (entry.index < kFirstFlashStyle || entry.index >= kStyleIndexCount)
                 std::abort();
         }
     }

@@ -8,11 +8,15 @@ TOMBREL_PACKAGES=(
     nlohmann-json3-dev
 )
 
+# Only for the fuzz preset: clang and its libFuzzer runtime (`ensure_packages fuzz`).
+TOMBREL_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
 tombrel_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }
 
 ensure_packages() {
-    local missing=()
-    for p in "${TOMBREL_PACKAGES[@]}"; do
+    local missing=() wanted=("${TOMBREL_PACKAGES[@]}")
+    [ "${1:-}" = fuzz ] && wanted+=("${TOMBREL_FUZZ_PACKAGES[@]}")
+    for p in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     if [ ${#missing[@]} -eq 0 ]; then

@@ -38,27 +38,40 @@ std::optional<size_t> terminatedTextLength(const uint8_t* data, size_t size, siz
     return static_cast<size_t>(static_cast<const uint8_t*>(nul) - (data + pos));
 }
 
+enum class Scan { Sound, Invalid, TooManyLines };
+
+// The most records the lines of an archive of `size` bytes may come from (see
+// kArchiveMemoryPerFileByte).
+uint64_t recordLimit(size_t size) {
+    return (kArchiveMemoryPerFileByte * size + kArchiveMemoryAllowance) / sizeof(ArchiveEntry);
+}
+
 // First walk over the records, building nothing: every record must be whole inside the buffer
-// and follow a category. Counts each category's records so that the build can reserve exactly
-// and never has to grow a list of a hundred thousand entries.
-bool scanRecords(const uint8_t* data, size_t size, std::vector<size_t>& recordsPerCategory) {
+// and follow a category, and there may not be more than the memory bound allows. Counts each
+// category's records so that the build can reserve exactly and never has to grow a list of a
+// hundred thousand entries.
+Scan scanRecords(const uint8_t* data, size_t size, std::vector<size_t>& recordsPerCategory) {
+    const uint64_t limit = recordLimit(size);
+    uint64_t records = 0;
     size_t pos = kHeaderSize;
     while (pos < size) {
+        if (++records > limit)
+            return Scan::TooManyLines;
         const uint8_t tag = data[pos++];
         switch (tag) {
         case kTagRegistration:
             if (recordsPerCategory.empty() || size - pos < RegRecord::Size)
-                return false;
+                return Scan::Invalid;
             pos += RegRecord::Size;
             ++recordsPerCategory.back();
             break;
         case kTagCategory:
         case kTagBankTitle: {
             if (tag == kTagBankTitle && recordsPerCategory.empty())
-                return false;
+                return Scan::Invalid;
             const std::optional<size_t> length = terminatedTextLength(data, size, pos);
             if (!length)
-                return false;
+                return Scan::Invalid;
             pos += *length + 1;
             if (tag == kTagCategory)
                 recordsPerCategory.push_back(0);
@@ -67,10 +80,10 @@ bool scanRecords(const uint8_t* data, size_t size, std::vector<size_t>& recordsP
             break;
         }
         default:
-            return false;
+            return Scan::Invalid;
         }
     }
-    return true;
+    return Scan::Sound;
 }
 
 // Second walk, over records the scan has found sound.
@@ -190,8 +203,14 @@ ArchiveReadResult parseArchive(const uint8_t* data, size_t size,
         return notAnArchive();
 
     std::vector<size_t> recordsPerCategory;
-    if (!scanRecords(data, size, recordsPerCategory))
+    switch (scanRecords(data, size, recordsPerCategory)) {
+    case Scan::Sound:
+        break;
+    case Scan::Invalid:
         return invalidData(pathForMessages);
+    case Scan::TooManyLines:
+        return refused({UserMessage{&msg::ArchiveTooManyLines, {}, {}}});
+    }
 
     ArchiveReadResult result;
     result.ok = true;
@@ -200,12 +219,14 @@ ArchiveReadResult parseArchive(const uint8_t* data, size_t size,
 }
 
 ArchiveReadResult readArchiveFile(const std::string& path) {
-    FileReadResult file = readWholeFile(path);
+    FileReadResult file = readWholeFile(path, FileSizeLimit::atMost(kMaxArchiveFileSize));
     switch (file.status) {
     case FileReadResult::Status::Ok:
         break;
     case FileReadResult::Status::OpenFailed:
         return refused({UserMessage{&msg::ErrorOpeningFile, std::move(file.platformError), {}}});
+    case FileReadResult::Status::TooLarge:
+        return refused({UserMessage{&msg::InvalidFileSize, std::move(file.platformError), {}}});
     case FileReadResult::Status::WrongSize:
     case FileReadResult::Status::ReadFailed:
         return refused({UserMessage{&msg::ErrorReadingFile, std::move(file.platformError), {}}});

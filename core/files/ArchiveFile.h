@@ -25,6 +25,17 @@ namespace tombrel {
 
 inline constexpr std::string_view kArchiveMagic = "QZ9000REGARCHIVE";
 
+// The largest archive read: two million registrations (942 MB) with room for their categories
+// and bank titles. A larger file is refused before anything is allocated for it.
+inline constexpr uint64_t kMaxArchiveFileSize = 1'000'000'000;
+
+// What the lines of an archive may take in memory: this many times the file's size, and this
+// much more. Each record becomes a line of some 500 bytes; a registration record is 471 bytes,
+// but a category or bank title record may be two, so that a small file of empty names could
+// otherwise fill the memory. Real archives stay far below (a bank title per few registrations).
+inline constexpr uint64_t kArchiveMemoryPerFileByte = 4;
+inline constexpr uint64_t kArchiveMemoryAllowance = 64ull << 20;
+
 struct ArchiveReadResult {
     bool ok = false; // the archive was loaded
     // The display list: one collapsed category per category record (empty categories marked
@@ -34,8 +45,9 @@ struct ArchiveReadResult {
     std::vector<UserMessage> messages;
 };
 
-// Reads an archive from memory. Nothing is loaded unless every record is whole and in place; a
-// refused file gives the messages to show (invalid data names `pathForMessages`).
+// Reads an archive from memory. Nothing is loaded unless every record is whole and in place and
+// the lines fit the memory bound above; a refused file gives the messages to show (invalid data
+// names `pathForMessages`).
 ArchiveReadResult parseArchive(const uint8_t* data, size_t size,
                                const std::string& pathForMessages);
 ArchiveReadResult readArchiveFile(const std::string& path);

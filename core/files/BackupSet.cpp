@@ -331,7 +331,7 @@ std::optional<UserMessage> updateBackupIni(const std::string& regFilePath, Keybo
     if (exists) {
         // A description that cannot be read is not replaced by a fresh one: it may list other
         // backups of the set.
-        FileReadResult read = readWholeFile(path);
+        FileReadResult read = readWholeFile(path, FileSizeLimit::atMost(kMaxBackupIniSize));
         if (read.status != FileReadResult::Status::Ok)
             return UserMessage{&msg::ErrorUpdatingBackupIni, std::move(read.platformError), {}};
         std::optional<std::string> updated = updatedBackupIni(

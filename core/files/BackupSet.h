@@ -9,6 +9,7 @@
 #include "core/record/KeyboardModel.h"
 #include "core/text/Messages.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,8 @@
 namespace tombrel {
 
 inline constexpr std::string_view kBackupIniName = "BACKUP.INI";
+// A description of a few lines; a larger file is not read (and not replaced).
+inline constexpr uint64_t kMaxBackupIniSize = 4u << 20;
 
 // The extension of the last path component (from its last dot) is ".buf" in any case, or "." and
 // "B"/"b" followed by two decimal digits.
@@ -62,7 +65,7 @@ std::optional<std::string> updatedBackupIni(std::string_view existing, KeyboardM
 
 // Brings BACKUP.INI next to a registration backup that was just written up to date. Nothing on
 // success; else the message (ErrorUpdatingBackupIni with the platform's text). A description that
-// exists but cannot be read is left alone.
+// exists but cannot be read, or is over kMaxBackupIniSize, is left alone.
 std::optional<UserMessage> updateBackupIni(const std::string& regFilePath, KeyboardModel model);
 
 } // namespace tombrel

@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <limits>
+#include <new>
 #include <system_error>
 
 namespace tombrel {
@@ -37,16 +39,46 @@ std::string fromFsPath(const fs::path& path) {
     return std::string(s.begin(), s.end());
 }
 
-FileReadResult readWholeFile(const std::string& path, std::optional<uint64_t> requiredSize) {
+namespace {
+
+size_t gReadBufferLimit = std::numeric_limits<size_t>::max();
+
+} // namespace
+
+size_t readBufferLimit() {
+    return gReadBufferLimit;
+}
+
+void setReadBufferLimit(size_t bytes) {
+    gReadBufferLimit = bytes;
+}
+
+std::string platformErrorText(int errnoValue) {
+    return describeErrno(errnoValue);
+}
+
+FileReadResult readWholeFile(const std::string& path, FileSizeLimit limit) {
     FileReadResult result;
+    const fs::path fsPath = toFsPath(path);
     std::error_code ec;
-    if (fs::is_directory(toFsPath(path), ec)) {
+    // The type is looked at before the file is opened: opening a FIFO waits for a writer, and a
+    // device may never end.
+    const fs::file_status status = fs::status(fsPath, ec);
+    if (ec) {
         result.status = FileReadResult::Status::OpenFailed;
-        result.platformError = describeErrno(EISDIR);
+        result.platformError = ec.message();
         return result;
     }
+    if (!fs::is_regular_file(status)) {
+        result.status = FileReadResult::Status::OpenFailed;
+        result.platformError = fs::is_directory(status) ? describeErrno(EISDIR) : std::string();
+        return result;
+    }
+
+    // A regular file opens at once; a file that cannot be opened says so before its size is
+    // looked at.
     errno = 0;
-    std::FILE* f = std::fopen(fromFsPath(toFsPath(path)).c_str(), "rb");
+    std::FILE* f = std::fopen(fromFsPath(fsPath).c_str(), "rb");
     if (!f) {
         result.status = FileReadResult::Status::OpenFailed;
         result.platformError = describeErrno(errno);
@@ -57,25 +89,30 @@ FileReadResult readWholeFile(const std::string& path, std::optional<uint64_t> re
         ~Closer() { std::fclose(f); }
     } closer{f};
 
-    if (std::fseek(f, 0, SEEK_END) != 0) {
+    const uintmax_t length = fs::file_size(fsPath, ec);
+    if (ec) {
         result.status = FileReadResult::Status::ReadFailed;
-        result.platformError = describeErrno(errno);
+        result.platformError = ec.message();
         return result;
     }
-    const long length = std::ftell(f);
-    if (length < 0 || std::fseek(f, 0, SEEK_SET) != 0) {
-        result.status = FileReadResult::Status::ReadFailed;
-        result.platformError = describeErrno(errno);
-        return result;
-    }
-    if (requiredSize && static_cast<uint64_t>(length) != *requiredSize) {
+    if (limit.exact && length != limit.most) {
         result.status = FileReadResult::Status::WrongSize;
         return result;
     }
+    if (length > limit.most) {
+        result.status = FileReadResult::Status::TooLarge;
+        result.platformError = describeErrno(EFBIG);
+        return result;
+    }
+
+    if (length > readBufferLimit())
+        throw std::bad_alloc();
     result.bytes.resize(static_cast<size_t>(length));
+    errno = 0;
     const size_t got =
         result.bytes.empty() ? 0 : std::fread(result.bytes.data(), 1, result.bytes.size(), f);
     if (got != result.bytes.size()) {
+        // Also a file that became shorter since its size was taken.
         result.status = FileReadResult::Status::ReadFailed;
         result.platformError = std::ferror(f) ? describeErrno(errno) : std::string();
         result.bytes.clear();

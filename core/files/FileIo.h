@@ -19,17 +19,42 @@ namespace tombrel {
 std::filesystem::path toFsPath(std::string_view utf8Path);
 std::string fromFsPath(const std::filesystem::path& path);
 
+// How large a file a reader takes; every reader names its own. A file over `most` bytes is
+// refused before anything is allocated for it; with `exact`, so is a file of any other length.
+struct FileSizeLimit {
+    uint64_t most = 0;
+    bool exact = false;
+
+    static constexpr FileSizeLimit atMost(uint64_t bytes) { return {bytes, false}; }
+    static constexpr FileSizeLimit exactly(uint64_t bytes) { return {bytes, true}; }
+};
+
 struct FileReadResult {
-    enum class Status { Ok, OpenFailed, WrongSize, ReadFailed };
+    enum class Status {
+        Ok,
+        OpenFailed, // also a folder, a FIFO, a device or a socket: only regular files are read
+        WrongSize,  // not the exact size asked for
+        TooLarge,   // over the reader's limit; platformError describes it
+        ReadFailed,
+    };
     Status status = Status::OpenFailed;
     std::vector<uint8_t> bytes;
     std::string platformError; // empty when the platform gave no description
 };
 
-// Reads the whole file in one read. With `requiredSize`, a file of another length is refused
-// (WrongSize) before any byte is read.
-FileReadResult readWholeFile(const std::string& path,
-                             std::optional<uint64_t> requiredSize = std::nullopt);
+// Reads the whole of a regular file in one read, within `limit`. Anything else (a FIFO, a device)
+// is refused without being opened, so that a read never waits for a writer that does not come.
+// A buffer over readBufferLimit() throws std::bad_alloc; the commands that read files catch it.
+FileReadResult readWholeFile(const std::string& path, FileSizeLimit limit);
+
+// The largest buffer one read may take for a file's bytes: beyond it the read fails as an
+// allocator that has run out of memory fails, with std::bad_alloc. Unlimited unless lowered; tests
+// lower it to stand for a machine without that much free memory.
+size_t readBufferLimit();
+void setReadBufferLimit(size_t bytes);
+
+// The platform's description of an errno value ("Cannot allocate memory" for ENOMEM).
+std::string platformErrorText(int errnoValue);
 
 // Writes a file through a temporary file beside it. Usage: open(), write() any number of times,
 // commit(). Destroying a writer that was not committed removes the temporary file and leaves the

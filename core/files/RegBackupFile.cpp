@@ -133,13 +133,14 @@ RegBackupReadResult parseRegBackup(const uint8_t* data, size_t size) {
 }
 
 RegBackupReadResult readRegBackupFile(const std::string& path) {
-    FileReadResult file = readWholeFile(path, kRegBackupSize);
+    FileReadResult file = readWholeFile(path, FileSizeLimit::exactly(kRegBackupSize));
     switch (file.status) {
     case FileReadResult::Status::Ok:
         break;
     case FileReadResult::Status::OpenFailed:
         return refused(msg::ErrorOpeningFile, std::move(file.platformError));
     case FileReadResult::Status::WrongSize:
+    case FileReadResult::Status::TooLarge:
         return refused(msg::InvalidFileSize);
     case FileReadResult::Status::ReadFailed:
         return refused(msg::ErrorReadingFile, std::move(file.platformError));

@@ -52,8 +52,12 @@ FlashStyleBackupResult parseFlashStyleBackup(std::span<const uint8_t> bytes) {
 
 FlashStyleBackupResult readFlashStyleBackup(const std::string& path) {
     std::error_code ec;
-    if (std::filesystem::is_directory(toFsPath(path), ec))
+    const std::filesystem::file_status status = std::filesystem::status(toFsPath(path), ec);
+    if (std::filesystem::is_directory(status))
         return message(msg::ErrorOpeningFlashStyleBackup, describeErrno(EISDIR));
+    // Opening a FIFO would wait for a writer, a device might never end: regular files only.
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return message(msg::ErrorOpeningFlashStyleBackup, {});
     errno = 0;
     std::FILE* f = std::fopen(fromFsPath(toFsPath(path)).c_str(), "rb");
     if (!f)

@@ -3,6 +3,7 @@
 #include "core/files/FileIo.h"
 #include "core/text/Text1252.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,6 +12,8 @@ namespace tombrel {
 namespace {
 
 constexpr std::string_view kEmptyDiskName = "<Empty>";
+// What comes before an old name in the note of a registration that was not moved.
+constexpr std::string_view kNoteIndent = "        (";
 
 std::string threeDigits(int value) {
     char buffer[16];
@@ -49,10 +52,10 @@ int definitionNumber(std::string_view digits) {
 }
 
 void parsePiece(std::string_view piece, StyleLocationList& out) {
-    // A piece ends at its first CR, LF or zero byte.
-    const size_t end = piece.find_first_of(std::string_view("\r\n\0", 3));
-    if (end != std::string_view::npos)
-        piece = piece.substr(0, end);
+    // A piece ends at its first CR, LF or zero byte (a LF can only be its last character).
+    if (!piece.empty() && piece.back() == '\n')
+        piece.remove_suffix(1);
+    piece = piece.substr(0, std::min(piece.find('\r'), piece.find('\0')));
     if (piece.size() < 6 || (piece[0] != 'F' && piece[0] != 'D') || piece[4] != '=')
         return;
     int index = definitionNumber(piece.substr(1, 3));
@@ -135,26 +138,29 @@ std::optional<UserMessage> writeStyleLocationsFile(const std::string& path, std:
 
 StyleLocationList parseStyleLocations(std::string_view text) {
     StyleLocationList out;
-    // The file is read as text: a CR LF pair is one line end, counted as one character.
-    std::string line;
-    line.reserve(kStyleLocationsPieceLength);
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            c = text[++i];
-        line += c;
-        if (c == '\n' || line.size() == kStyleLocationsPieceLength) {
-            parsePiece(line, out);
-            line.clear();
+    out.reserve(text.size() / 16); // a definition line is rarely shorter
+    // The file is read as text, in pieces of at most 99 characters that end after a line end; a
+    // CR LF pair is one line end, counted as one character. A line end always closes a piece, so
+    // each piece is a plain stretch of one line and is looked at where it lies.
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t lf = text.find('\n', start);
+        const size_t lineEnd = lf == std::string_view::npos ? text.size() : lf + 1;
+        const bool crLf = lf != std::string_view::npos && lf > start && text[lf - 1] == '\r';
+        while (start < lineEnd) {
+            const size_t characters = lineEnd - start - (crLf ? 1 : 0);
+            const size_t pieceEnd = characters <= kStyleLocationsPieceLength
+                                        ? lineEnd
+                                        : start + kStyleLocationsPieceLength;
+            parsePiece(text.substr(start, pieceEnd - start), out);
+            start = pieceEnd;
         }
     }
-    if (!line.empty())
-        parsePiece(line, out);
     return out;
 }
 
 std::variant<StyleLocationList, UserMessage> readStyleLocationsFile(const std::string& path) {
-    FileReadResult read = readWholeFile(path);
+    FileReadResult read = readWholeFile(path, FileSizeLimit::atMost(kMaxStyleLocationsFileSize));
     if (read.status != FileReadResult::Status::Ok) {
         UserMessage message;
         message.message = &msg::ErrorOpeningFile;
@@ -165,28 +171,91 @@ std::variant<StyleLocationList, UserMessage> readStyleLocationsFile(const std::s
         std::string_view(reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()));
 }
 
-StyleLocationMove updateStyleLocation(RegRecord& record, const StyleLocationList& oldList,
-                                      const StyleLocationList& currentList) {
-    StyleLocationMove move;
-    const int index = record.styleIndex();
-    if (index < kFirstFlashStyle) {
-        move.done = true;
-        return move;
-    }
-    for (const StyleLocation& old : oldList) {
-        if (old.index != index)
-            continue;
-        move.note = "        (" + old.name + ")";
-        for (const StyleLocation& current : currentList) {
-            if (current.name == old.name) {
-                record.setStyleIndex(current.index);
-                move.written = true;
-                move.done = true;
-                break;
-            }
+namespace {
+
+// The first current entry of each name, found by an open-addressed table of the names' hashes: a
+// few hundred names, looked up once for each of up to a hundred thousand old definitions.
+class CurrentNames {
+public:
+    explicit CurrentNames(const StyleLocationList& current) {
+        size_t slots = 16;
+        while (slots < 2 * current.size())
+            slots *= 2;
+        slots_.assign(slots, nullptr);
+        for (const StyleLocation& entry : current) {
+            size_t at = hash(entry.name) & (slots - 1);
+            while (slots_[at] && slots_[at]->name != entry.name)
+                at = (at + 1) & (slots - 1);
+            if (!slots_[at])
+                slots_[at] = &entry;
         }
     }
+    const StyleLocation* find(std::string_view name) const {
+        const size_t mask = slots_.size() - 1;
+        for (size_t at = hash(name) & mask; slots_[at]; at = (at + 1) & mask) {
+            if (slots_[at]->name == name)
+                return slots_[at];
+        }
+        return nullptr;
+    }
+
+private:
+    static size_t hash(std::string_view name) {
+        uint64_t h = 14695981039346656037ull; // FNV-1a
+        for (const char c : name)
+            h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        return static_cast<size_t>(h ^ (h >> 29));
+    }
+    std::vector<const StyleLocation*> slots_;
+};
+
+} // namespace
+
+StyleLocationLookup::StyleLocationLookup(const StyleLocationList& oldList,
+                                         const StyleLocationList& currentList)
+    : places_(static_cast<size_t>(kStyleIndexCount - kFirstFlashStyle)) {
+    const CurrentNames current(currentList);
+    for (const StyleLocation& old : oldList) {
+        if (old.index < kFirstFlashStyle || old.index >= kStyleIndexCount)
+            continue; // never the index of a registration that is updated
+        Place& place = places_[static_cast<size_t>(old.index - kFirstFlashStyle)];
+        place.oldName = &old.name;
+        if (const StyleLocation* found = current.find(old.name))
+            place.newIndex = found->index;
+    }
+}
+
+void StyleLocationLookup::update(RegRecord& record, bool& done, bool& written,
+                                 const std::string*& oldName) const {
+    done = written = false;
+    oldName = nullptr;
+    const int index = record.styleIndex();
+    if (index < kFirstFlashStyle) {
+        done = true;
+        return;
+    }
+    if (index >= kStyleIndexCount)
+        return;
+    const Place& place = places_[static_cast<size_t>(index - kFirstFlashStyle)];
+    oldName = place.oldName;
+    if (place.newIndex) {
+        record.setStyleIndex(*place.newIndex);
+        written = done = true;
+    }
+}
+
+StyleLocationMove StyleLocationLookup::update(RegRecord& record) const {
+    StyleLocationMove move;
+    const std::string* oldName = nullptr;
+    update(record, move.done, move.written, oldName);
+    if (oldName)
+        move.note = std::string(kNoteIndent) + *oldName + ")";
     return move;
+}
+
+StyleLocationMove updateStyleLocation(RegRecord& record, const StyleLocationList& oldList,
+                                      const StyleLocationList& currentList) {
+    return StyleLocationLookup(oldList, currentList).update(record);
 }
 
 std::string regSideLabelPrefix(int bankNumber, int entryNumber) {
@@ -232,12 +301,27 @@ StyleLocationsUpdate updateStyleLocations(std::span<const StyleUpdateTarget> tar
         result.message = UserMessage{&msg::NoValidStyleNamesLoaded, {}, {}};
         return result;
     }
+    const StyleLocationLookup lookup(oldList, currentList);
     for (const StyleUpdateTarget& target : targets) {
-        const StyleLocationMove move = updateStyleLocation(*target.record, oldList, currentList);
-        if (move.written)
+        bool done = false, written = false;
+        const std::string* oldName = nullptr;
+        lookup.update(*target.record, done, written, oldName);
+        if (written)
             result.modified = true;
-        if (!move.done)
-            result.errors.push_back(target.labelPrefix + target.record->title() + move.note);
+        if (done)
+            continue;
+        // The error line is made in one piece: there may be thousands of them.
+        const std::string title = target.record->title();
+        std::string& line = result.errors.emplace_back();
+        line.reserve(target.labelPrefix.size() + title.size() +
+                     (oldName ? kNoteIndent.size() + oldName->size() + 1 : 0));
+        line += target.labelPrefix;
+        line += title;
+        if (oldName) {
+            line += kNoteIndent;
+            line += *oldName;
+            line += ')';
+        }
     }
     return result;
 }

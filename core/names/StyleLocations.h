@@ -17,6 +17,7 @@
 #include "core/record/RegRecord.h"
 #include "core/text/Messages.h"
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -34,6 +35,9 @@ struct StyleLocation {
     bool operator==(const StyleLocation&) const = default;
 };
 using StyleLocationList = std::vector<StyleLocation>;
+
+// Three hundred and seventy definitions take some 40 KB; a file over this size is not read.
+inline constexpr uint64_t kMaxStyleLocationsFileSize = 4u << 20;
 
 // A file line is read in pieces of at most this many characters (the line end counts as one).
 inline constexpr size_t kStyleLocationsPieceLength = 99;
@@ -64,7 +68,8 @@ std::optional<UserMessage> writeStyleLocationsFile(const std::string& path, std:
 // index falls outside 125-494, is ignored; an F line may name a disk style (F300 = disk style 55)
 // and a D line a flash style (D-05 = index 240), as the numbers simply add up.
 StyleLocationList parseStyleLocations(std::string_view text);
-// Reads and parses a file; the message when it cannot be read.
+// Reads and parses a file; the message when it cannot be read or is over
+// kMaxStyleLocationsFileSize.
 std::variant<StyleLocationList, UserMessage> readStyleLocationsFile(const std::string& path);
 
 // Moves one registration. A preset style is left alone and counts as done. Every old entry for
@@ -75,6 +80,26 @@ struct StyleLocationMove {
     bool written = false; // the registration's style bytes were written
     std::string note;
 };
+
+// The answer of the rule above for every flash and disk style index, worked out once from the
+// two lists: each old entry looks its name up among the current names (the first entry of a
+// name counts) in one table, so that an update costs the lists' length plus one step per
+// registration, not registrations times definitions times names.
+class StyleLocationLookup {
+public:
+    StyleLocationLookup(const StyleLocationList& oldList, const StyleLocationList& currentList);
+    StyleLocationMove update(RegRecord& record) const;
+    // The same without making the note: `oldName` is the name it would show, or null.
+    void update(RegRecord& record, bool& done, bool& written, const std::string*& oldName) const;
+
+private:
+    struct Place {
+        std::optional<int> newIndex;          // where the last old entry with a current name points
+        const std::string* oldName = nullptr; // of the last old entry for the index
+    };
+    std::vector<Place> places_; // by style index - kFirstFlashStyle
+};
+
 StyleLocationMove updateStyleLocation(RegRecord& record, const StyleLocationList& oldList,
                                       const StyleLocationList& currentList);
 

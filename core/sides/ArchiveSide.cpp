@@ -149,6 +149,34 @@ void ArchiveSide::expandCategory(int index) {
     lastCategory_ = -1;
 }
 
+void ArchiveSide::expandAllCategories() {
+    size_t total = list_.size();
+    for (const ArchiveEntry& line : list_) {
+        if (line.isCategory && !line.expanded)
+            total += line.hiddenChildren.size();
+    }
+    // The list takes its final length first (the one step that may fail, leaving it as it was);
+    // then, from the back, every line moves to its place and the children of a collapsed
+    // category come out in front of the lines that follow it. A place is written only once the
+    // line that was there has moved on.
+    const size_t oldSize = list_.size();
+    list_.resize(total);
+    size_t write = total;
+    for (size_t read = oldSize; read-- > 0;) {
+        ArchiveEntry& line = list_[read];
+        if (line.isCategory && !line.expanded) {
+            std::vector<RegEntry> children = std::move(line.hiddenChildren);
+            line.hiddenChildren.clear();
+            line.expanded = true;
+            for (size_t k = children.size(); k-- > 0;)
+                list_[--write] = ArchiveEntry(std::move(children[k]));
+        }
+        if (--write != read)
+            list_[write] = std::move(list_[read]);
+    }
+    lastCategory_ = -1;
+}
+
 void ArchiveSide::collapseCategory(int index) {
     if (!isCategoryIndex(index))
         return;

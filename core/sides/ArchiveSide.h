@@ -70,6 +70,9 @@ public:
     // Expanding and collapsing move lines between the display list and the category's hidden
     // children; neither sets the modified flag (the file does not store it).
     void expandCategory(int index);
+    // Expands every category in one pass over the list: each line is moved once, straight to its
+    // place, however many categories there are.
+    void expandAllCategories();
     void collapseCategory(int index);
     bool toggleCategory(int index);
 
@@ -100,7 +103,8 @@ public:
     void reopenMostRecentArchive();
 
     // Loads the file at `path`, which becomes the current path; false when nothing was loaded
-    // (the side is then closed and the path leaves the recent list).
+    // (the side is then closed and the path leaves the recent list). When memory runs out while
+    // the file is read, the side and its path stay as they were, with the reading error shown.
     bool readArchive(const std::string& path);
     // Writes the display list to `path`; false when it was not written.
     bool writeArchive(const std::string& path);

@@ -2,7 +2,11 @@
 // Save As, Close, the recent archives and the save-changes question.
 
 #include "core/files/ArchiveFile.h"
+#include "core/files/FileIo.h"
 #include "core/sides/ArchiveSide.h"
+
+#include <cerrno>
+#include <new>
 
 namespace tombrel {
 
@@ -30,27 +34,43 @@ void ArchiveSide::discardContent() {
 
 bool ArchiveSide::readArchive(const std::string& path) {
     BusyScope busy(ui_);
-    path_ = path;
-    discardContent();
-    ArchiveReadResult result = readArchiveFile(path);
-    for (const UserMessage& message : result.messages)
-        ui_.warn(message);
-    if (!result.ok) {
-        recent_.remove(path_);
-        path_.clear();
+    // The file is read before the side lets go of what it holds: when memory runs out on the way,
+    // the side stays as it was and says so, like any other failure to read the file.
+    ArchiveReadResult result;
+    try {
+        result = readArchiveFile(path);
+    } catch (const std::bad_alloc&) {
+        ui_.warn(UserMessage{&msg::ErrorReadingFile, platformErrorText(ENOMEM), {}});
         return false;
     }
-    list_ = std::move(result.list);
-    for (ArchiveEntry& line : list_) {
-        // An empty category has nothing to hide; all others start collapsed.
-        if (line.isCategory && line.hiddenChildren.empty())
-            line.expanded = true;
+    try {
+        path_ = path;
+        discardContent();
+        for (const UserMessage& message : result.messages)
+            ui_.warn(message);
+        if (!result.ok) {
+            recent_.remove(path_);
+            path_.clear();
+            return false;
+        }
+        list_ = std::move(result.list);
+        for (ArchiveEntry& line : list_) {
+            // An empty category has nothing to hide; all others start collapsed.
+            if (line.isCategory && line.hiddenChildren.empty())
+                line.expanded = true;
+        }
+        recomputeLastCategoryIndex();
+        open_ = true;
+        recent_.add(path_);
+        refreshCountText();
+        return true;
+    } catch (const std::bad_alloc&) {
+        // Past the point where the old content was let go: closed, as after a refused file.
+        discardContent();
+        path_.clear();
+        ui_.warn(UserMessage{&msg::ErrorReadingFile, platformErrorText(ENOMEM), {}});
+        return false;
     }
-    recomputeLastCategoryIndex();
-    open_ = true;
-    recent_.add(path_);
-    refreshCountText();
-    return true;
 }
 
 bool ArchiveSide::writeArchive(const std::string& path) {

@@ -153,15 +153,13 @@ void RegistrationSide::selectRecentRegistration(int index) {
     const std::optional<std::string> path = recent_.switchTarget(index, path_);
     if (!path || !confirmDiscardRegChanges())
         return;
-    path_ = *path;
-    readRegBackup();
+    readRegBackup(*path);
 }
 
 bool RegistrationSide::openRegBackupFile(const std::string& path) {
     if (path.empty() || (open_ && path == path_) || !confirmDiscardRegChanges())
         return false;
-    path_ = path;
-    return readRegBackup();
+    return readRegBackup(path);
 }
 
 } // namespace tombrel

@@ -107,16 +107,17 @@ public:
     bool openRegBackupFile(const std::string& path);
 
     // Loads the file at the current path, replacing the side's content; false when it failed
-    // (the side is then closed and the path leaves the recent list).
+    // (the side is then closed and the path leaves the recent list). When memory runs out while
+    // the file is read, the side and its path stay as they were, with the reading error shown.
     bool readRegBackup();
     // Writes the list to the current path; false when it failed (flags left as they were).
     bool writeRegBackup(bool addToRecent);
 
-    // For a caller that knows the path without a dialog (the command-line tool). Reading: the
-    // path becomes the current path, then readRegBackup. Saving: refuses what Save refuses (with
-    // Save's message), then writes; a new path becomes the current path and goes to the front of
-    // the recent files. A failed write leaves the current path as it was. False when nothing was
-    // loaded or written.
+    // For a caller that knows the path without a dialog (the command-line tool). Reading: as
+    // readRegBackup, the path becoming the current path once the file has been read. Saving:
+    // refuses what Save refuses (with Save's message), then writes; a new path becomes the current
+    // path and goes to the front of the recent files. A failed write leaves the current path as it
+    // was. False when nothing was loaded or written.
     bool readRegBackup(const std::string& path);
     bool saveRegBackupTo(const std::string& path);
 

@@ -7,7 +7,9 @@
 #include "core/files/RegBackupFile.h"
 #include "core/sides/RegistrationSide.h"
 
+#include <cerrno>
 #include <filesystem>
+#include <new>
 #include <system_error>
 
 namespace tombrel {
@@ -42,31 +44,51 @@ FileDialogRequest regBackupFileDialog(const Message& caption, const std::string&
 } // namespace
 
 bool RegistrationSide::readRegBackup() {
-    BusyScope busy(ui_);
-    discardContent();
+    return readRegBackup(std::string(path_));
+}
 
-    RegBackupReadResult result = readRegBackupFile(path_);
-    // A wrong checksum is only a warning; it comes before any other complaint about the file.
-    if (result.checksumMismatch)
-        ui_.warn(userMessage(msg::InvalidChecksum));
-    if (result.ok || result.error.message == &msg::NoValidRegBackup)
-        model_ = result.model;
-    if (!result.ok) {
-        if (result.error.message)
-            ui_.warn(result.error);
-        recent_.remove(path_);
-        path_.clear();
+bool RegistrationSide::readRegBackup(const std::string& path) {
+    BusyScope busy(ui_);
+    // The file is read before the side lets go of what it holds: when memory runs out on the way,
+    // the side and its path stay as they were and it says so, like any other failure to read.
+    RegBackupReadResult result;
+    try {
+        result = readRegBackupFile(path);
+    } catch (const std::bad_alloc&) {
+        ui_.warn(UserMessage{&msg::ErrorReadingFile, platformErrorText(ENOMEM), {}});
         return false;
     }
+    try {
+        path_ = path;
+        discardContent();
+        // A wrong checksum is only a warning; it comes before any other complaint about the file.
+        if (result.checksumMismatch)
+            ui_.warn(userMessage(msg::InvalidChecksum));
+        if (result.ok || result.error.message == &msg::NoValidRegBackup)
+            model_ = result.model;
+        if (!result.ok) {
+            if (result.error.message)
+                ui_.warn(result.error);
+            recent_.remove(path_);
+            path_.clear();
+            return false;
+        }
 
-    lines_ = std::move(result.lines);
-    applyRegLoadFilters();
-    normaliseRegList(0);
-    open_ = true;
-    recent_.add(path_);
-    keyboardNameText_ = std::string(keyboardName(model_));
-    refreshCountText();
-    return true;
+        lines_ = std::move(result.lines);
+        applyRegLoadFilters();
+        normaliseRegList(0);
+        open_ = true;
+        recent_.add(path_);
+        keyboardNameText_ = std::string(keyboardName(model_));
+        refreshCountText();
+        return true;
+    } catch (const std::bad_alloc&) {
+        // Past the point where the old content was let go: closed, as after a refused file.
+        discardContent();
+        path_.clear();
+        ui_.warn(UserMessage{&msg::ErrorReadingFile, platformErrorText(ENOMEM), {}});
+        return false;
+    }
 }
 
 bool RegistrationSide::writeRegBackup(bool addToRecent) {
@@ -84,11 +106,6 @@ bool RegistrationSide::writeRegBackup(bool addToRecent) {
             ui_.warn(*error);
     }
     return true;
-}
-
-bool RegistrationSide::readRegBackup(const std::string& path) {
-    path_ = path;
-    return readRegBackup();
 }
 
 bool RegistrationSide::saveRegBackupTo(const std::string& path) {
@@ -132,15 +149,14 @@ void RegistrationSide::openRegBackup() {
         if (!choice || choice->resultPath.empty())
             return;
         lastBackupFolder_ = choice->currentFolder;
-        path_ = choice->resultPath;
+        readRegBackup(choice->resultPath);
     } else {
         const std::optional<std::string> chosen =
             ui_.chooseFileToOpen(regBackupFileDialog(msg::OpenRegBackupCaption, path_));
         if (!chosen || chosen->empty())
             return;
-        path_ = *chosen;
+        readRegBackup(*chosen);
     }
-    readRegBackup();
 }
 
 void RegistrationSide::saveRegBackup() {

@@ -74,6 +74,10 @@ inline constexpr Message ErrorSavingArchive{
     "Error saving Registration Archive to file!", "Fehler beim Speichern des Archivs!"};
 inline constexpr Message InvalidArchiveBufferSize{
     "Internal error - invalid archive buffer size!", "Interner Fehler - Ungültige Größe des Archivpuffers!"};
+// An archive whose categories and bank titles would take far more memory than its size.
+inline constexpr Message ArchiveTooManyLines{
+    "Too many categories and bank titles in Registration Archive!",
+    "Zu viele Kategorien und Bank-Titel im Archiv!"};
 // The platform's generic report after invalid data; English only, %1 is the path.
 inline constexpr Message UnknownFileError{
     "An unknown error occurred while accessing %1.", "An unknown error occurred while accessing %1."};

@@ -95,30 +95,36 @@ bool decodeUtf8(std::string_view text, size_t i, char32_t& cp, size_t& length) {
         cp = b;
         return true;
     }
+    size_t need = 0;
     if ((b & 0xE0) == 0xC0) {
         cp = b & 0x1F;
-        length = 2;
+        need = 2;
     } else if ((b & 0xF0) == 0xE0) {
         cp = b & 0x0F;
-        length = 3;
+        need = 3;
     } else if ((b & 0xF8) == 0xF0) {
         cp = b & 0x07;
-        length = 4;
+        need = 4;
     } else {
         return false;
     }
-    if (i + length > text.size()) {
-        length = text.size() - i;
+    // A malformed sequence counts as its first byte alone, and reading goes on after it.
+    // Malformed are: a sequence cut short (by the end of the text or by a byte that does not
+    // continue it), an overlong form (a character written with more bytes than it needs, such as
+    // C0 80 for NUL or C0 AF for '/', which would slip past checks on the plain bytes), a
+    // surrogate half and anything above U+10FFFF.
+    if (i + need > text.size())
         return false;
-    }
-    for (size_t k = 1; k < length; ++k) {
+    for (size_t k = 1; k < need; ++k) {
         const auto cont = static_cast<unsigned char>(text[i + k]);
-        if ((cont & 0xC0) != 0x80) {
-            length = 1;
+        if ((cont & 0xC0) != 0x80)
             return false;
-        }
         cp = (cp << 6) | (cont & 0x3F);
     }
+    constexpr char32_t kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kShortest[need] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+        return false;
+    length = need;
     return true;
 }
 

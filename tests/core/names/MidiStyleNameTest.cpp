@@ -142,7 +142,8 @@ TEST(MidiStyleName, RealFiles) {
         {"midi/TheEntertainer.mid", kNone},
     };
     for (const auto& c : cases) {
-        const FileReadResult read = readWholeFile(std::string(TOMBREL_REALDATA_DIR "/") + c.file);
+        const FileReadResult read = readWholeFile(std::string(TOMBREL_REALDATA_DIR "/") + c.file,
+                                                  FileSizeLimit::atMost(64u << 20));
         ASSERT_EQ(read.status, FileReadResult::Status::Ok) << c.file;
         EXPECT_EQ(midiStyleName(read.bytes), c.name) << c.file;
     }
@@ -168,7 +169,8 @@ TEST(MidiStyleName, HeadGivesTheWholeFilesAnswerOrAsksForMore) {
     };
     for (const char* real : {"styles/DiscoLatin1.sty", "midi/TheEntertainer.mid",
                              "midi/MIDIBadTrackLength.mid", "midi/Sandstorm.mid"}) {
-        const FileReadResult read = readWholeFile(std::string(TOMBREL_REALDATA_DIR "/") + real);
+        const FileReadResult read = readWholeFile(std::string(TOMBREL_REALDATA_DIR "/") + real,
+                                                  FileSizeLimit::atMost(64u << 20));
         ASSERT_EQ(read.status, FileReadResult::Status::Ok) << real;
         Bytes bytes = read.bytes;
         if (bytes.size() > 3000)

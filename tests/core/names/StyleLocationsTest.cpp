@@ -42,7 +42,7 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
     std::string path(const char* name) const { return (dir_ / name).string(); }
     static std::string contents(const std::string& p) {
-        const FileReadResult r = readWholeFile(p);
+        const FileReadResult r = readWholeFile(p, FileSizeLimit::atMost(64u << 20));
         return std::string(r.bytes.begin(), r.bytes.end());
     }
     fs::path dir_;
@@ -231,6 +231,48 @@ TEST(StyleLocations, LaterOldEntriesWin) {
     EXPECT_TRUE(move.done);
     EXPECT_EQ(r.styleIndex(), 160);
     EXPECT_EQ(move.note, "        (Gone)");
+}
+
+// One lookup serves a whole update; each registration gets what the rule gives it alone.
+TEST(StyleLocations, OneLookupServesEveryRegistration) {
+    const StyleLocationList old = {
+        {130, "Disco"}, {131, "Vanished"}, {300, "Salsa"}, {131, "Also Gone"}, {133, "Twice"}};
+    const StyleLocationList current = {
+        {140, "Disco"}, {250, "Salsa"}, {160, "Twice"}, {170, "Twice"}};
+    struct Case {
+        int index;
+        int after;
+        const char* error; // nullptr: done
+    };
+    const Case cases[] = {
+        {5, 5, nullptr},                    // a preset style is left alone
+        {130, 140, nullptr},                // moved
+        {131, 131, "R        (Also Gone)"}, // the last old name for the index is the note
+        {132, 132, "R"},                    // not in the file
+        {300, 250, nullptr},                // a disk style to another disk style
+        {133, 160, nullptr},                // the first current entry of a name counts
+        {kFirstDiskStyle + 255, kFirstDiskStyle + 255, "R"}, // a disk number past 249
+    };
+    std::vector<RegRecord> records;
+    for (const Case& c : cases) {
+        records.push_back(RegRecord::empty());
+        records.back().setTitle("R");
+        records.back().setStyleBytes(c.index >= kFirstDiskStyle ? kFirstDiskStyle : c.index,
+                                     c.index >= kFirstDiskStyle ? c.index - kFirstDiskStyle : 0);
+    }
+    std::vector<StyleUpdateTarget> targets;
+    for (RegRecord& r : records)
+        targets.push_back({&r, {}});
+    const StyleLocationsUpdate update = updateStyleLocations(targets, old, current);
+    EXPECT_TRUE(update.modified);
+    std::vector<std::string> expectedErrors;
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].index);
+        EXPECT_EQ(records[i].styleIndex(), cases[i].after);
+        if (cases[i].error)
+            expectedErrors.push_back(cases[i].error);
+    }
+    EXPECT_EQ(update.errors, expectedErrors);
 }
 
 TEST(StyleLocations, RegistrationSideErrors) {
