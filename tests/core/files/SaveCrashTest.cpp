@@ -12,8 +12,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <functional>
 #include <iostream>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tombrel;
 using tombrel::test::FakeFileSystem;
@@ -70,37 +74,54 @@ void leaveOnly(const ScratchFolder& dir, const SavedFile& file) {
         writeBytes(dir.file(file.name), file.oldBytes);
 }
 
-} // namespace
-
-TEST(SaveCrash, TargetIsOldOrNewAfterAStopAtEveryStep) {
-    const RegList lines = backupList(1, 64);
+// A backup and an archive, each saved over an older version and as a new file.
+std::vector<SavedFile> savedFiles() {
+    static const RegList lines = backupList(1, 64);
     const RegList oldLines = backupList(9000, 20);
-    const ArchiveList archive = archiveList(5, 12, 40);
+    static const ArchiveList archive = archiveList(5, 12, 40);
     const std::string oldBackup = asString(buildRegBackupImage(oldLines, KeyboardModel::Psr9000));
     const std::string newBackup = asString(buildRegBackupImage(lines, KeyboardModel::Psr9000));
     const std::string oldArchive = asString(buildArchiveImage(archiveList(77, 3, 5)));
     const std::string newArchive = asString(buildArchiveImage(archive));
-    auto saveBackup = [&](const std::string& path, FileSystem& fs) {
+    auto saveBackup = [](const std::string& path, FileSystem& fs) {
         return !writeRegBackupFile(path, lines, KeyboardModel::Psr9000, fs);
     };
-    auto saveArchive = [&](const std::string& path, FileSystem& fs) {
+    auto saveArchive = [](const std::string& path, FileSystem& fs) {
         return !writeArchiveFile(path, archive, fs);
     };
-    const SavedFile files[] = {
+    return {
         {"backup over an older one", "REG.bup", oldBackup, newBackup, saveBackup},
         {"new backup", "REG.bup", "", newBackup, saveBackup},
         {"archive over an older one", "Songs.yra", oldArchive, newArchive, saveArchive},
         {"new archive", "Songs.yra", "", newArchive, saveArchive},
     };
+}
 
+// The target holds the old bytes (or is still missing) or the new ones, whole.
+void expectOldOrNew(const std::string& path, const SavedFile& file) {
+    if (file.oldBytes.empty() && !fs::exists(path))
+        return;
+    const std::string now = readBytes(path);
+    EXPECT_TRUE(now == file.oldBytes || now == file.newBytes)
+        << "the target holds " << now.size() << " bytes of neither version";
+}
+
+int stepsOf(const SavedFile& file, const ScratchFolder& dir) {
+    leaveOnly(dir, file);
+    FakeFileSystem counting;
+    EXPECT_TRUE(file.save(dir.file(file.name), counting)) << file.what;
+    return static_cast<int>(counting.calls().size());
+}
+
+} // namespace
+
+TEST(SaveCrash, TargetIsOldOrNewAfterAStopAtEveryStep) {
+    const std::vector<SavedFile> files = savedFiles();
     int stopPoints = 0;
     for (const SavedFile& file : files) {
         ScratchFolder dir;
         const std::string path = dir.file(file.name);
-        leaveOnly(dir, file);
-        FakeFileSystem counting;
-        ASSERT_TRUE(file.save(path, counting)) << file.what;
-        const int steps = static_cast<int>(counting.calls().size());
+        const int steps = stepsOf(file, dir);
         // Open, several writes, flush, close, replace, folder flush.
         EXPECT_GE(steps, 8) << file.what;
 
@@ -117,13 +138,7 @@ TEST(SaveCrash, TargetIsOldOrNewAfterAStopAtEveryStep) {
                 if (stop == Stop::PowerCut)
                     stopped.applyPowerCut();
 
-                if (file.oldBytes.empty() && !fs::exists(path)) {
-                    // Nothing was there and nothing is: as good as the old state.
-                } else {
-                    const std::string now = readBytes(path);
-                    EXPECT_TRUE(now == file.oldBytes || now == file.newBytes)
-                        << "the target holds " << now.size() << " bytes of neither version";
-                }
+                expectOldOrNew(path, file);
 
                 // The next save succeeds, and once the program has started again what the
                 // stopped one left behind is cleared away.
@@ -141,4 +156,36 @@ TEST(SaveCrash, TargetIsOldOrNewAfterAStopAtEveryStep) {
     }
     std::cout << "[ stop points tried: " << stopPoints << " ]\n";
     RecordProperty("stopPoints", stopPoints);
+}
+
+// The same with a real death: a process saving is killed at each step in turn.
+TEST(SaveCrash, ProcessKilledAtEveryStepLeavesOldOrNewBytes) {
+    int killed = 0;
+    for (const SavedFile& file : savedFiles()) {
+        if (file.oldBytes.empty())
+            continue;
+        ScratchFolder dir;
+        const std::string path = dir.file(file.name);
+        const int steps = stepsOf(file, dir);
+        for (int step = 1; step <= steps; ++step) {
+            SCOPED_TRACE(::testing::Message() << file.what << ", killed at step " << step);
+            leaveOnly(dir, file);
+            const pid_t pid = ::fork();
+            ASSERT_GE(pid, 0);
+            if (pid == 0) {
+                FakeFileSystem dying;
+                dying.killAt(step);
+                file.save(path, dying);
+                ::_exit(0);
+            }
+            int status = 0;
+            ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+            ++killed;
+            expectOldOrNew(path, file);
+            ASSERT_TRUE(file.save(path, realFileSystem()));
+            EXPECT_EQ(readBytes(path), file.newBytes);
+        }
+    }
+    std::cout << "[ processes killed: " << killed << " ]\n";
 }

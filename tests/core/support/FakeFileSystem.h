@@ -19,7 +19,10 @@
 #include <string>
 #include <vector>
 
+#include <csignal>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace tombrel::test {
 
@@ -41,6 +44,8 @@ public:
     }
     // Calls from the step-th on never reach the disk.
     void stopAt(int step) { stopStep_ = step; }
+    // The process is killed (SIGKILL) at the step-th call, before it reaches the disk.
+    void killAt(int step) { killStep_ = step; }
     // Runs before each Create reaches the disk, with the name asked for.
     std::function<void(const std::string&)> beforeCreate;
 
@@ -148,6 +153,8 @@ private:
     std::optional<int> intercept(const Call& call) {
         calls_.push_back(call);
         const int step = static_cast<int>(calls_.size());
+        if (killStep_ && step == *killStep_)
+            ::kill(::getpid(), SIGKILL);
         if (stopStep_ && step >= *stopStep_)
             return EIO;
         if (failStep_ && step == *failStep_)
@@ -164,6 +171,7 @@ private:
     std::optional<int> failStep_;
     int failError_ = 0;
     std::optional<int> stopStep_;
+    std::optional<int> killStep_;
     std::map<Handle, FileState> files_;
     std::vector<FileState> closed_;
 };
