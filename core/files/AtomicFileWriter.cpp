@@ -2,7 +2,6 @@
 
 #include "core/files/FileIo.h"
 
-#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -54,17 +53,16 @@ std::string temporaryFileName() {
 }
 
 // Follows symbolic links to the file they finally name, whether that file exists yet or not.
-// 0 or the error number.
-int followLinks(fs::path& path) {
+std::error_code followLinks(fs::path& path) {
     for (int hops = 0;; ++hops) {
         std::error_code ec;
         if (!fs::is_symlink(fs::symlink_status(path, ec)))
-            return 0;
+            return {};
         if (hops == kMaxLinkHops)
-            return ELOOP;
+            return std::make_error_code(std::errc::too_many_symbolic_link_levels);
         fs::path destination = fs::read_symlink(path, ec);
         if (ec)
-            return ec.value();
+            return ec;
         path = destination.is_absolute() ? destination : path.parent_path() / destination;
     }
 }
@@ -118,6 +116,14 @@ bool AtomicFileWriter::fail(int error) {
     return false;
 }
 
+bool AtomicFileWriter::fail(const std::error_code& error) {
+    if (!failed_) {
+        failed_ = true;
+        error_ = error.message();
+    }
+    return false;
+}
+
 void AtomicFileWriter::closeTemporary() {
     if (handle_) {
         fs_.close(*handle_);
@@ -131,14 +137,14 @@ bool AtomicFileWriter::open() {
     // Saving through a symbolic link updates the file it points to and keeps the link; a link
     // to a file not there yet creates that file.
     fs::path target = toFsPath(target_);
-    if (const int error = followLinks(target))
-        return fail(error);
+    if (const std::error_code ec = followLinks(target))
+        return fail(ec);
     target_ = fromFsPath(target);
 
     std::error_code ec;
     const fs::file_status status = fs::status(target, ec);
     if (fs::is_directory(status))
-        return fail(EISDIR);
+        return fail(std::make_error_code(std::errc::is_a_directory));
     std::optional<unsigned> mode;
     if (fs::is_regular_file(status)) {
         // A file that may not be written stays as it is, although the folder would let us
@@ -151,18 +157,18 @@ bool AtomicFileWriter::open() {
     const fs::path folder = target.parent_path();
     removeStaleTemporaryFiles(folder, fs_);
 
-    int error = EEXIST;
-    for (int attempt = 0; attempt < kCreateAttempts && error == EEXIST; ++attempt) {
+    for (int attempt = 1;; ++attempt) {
         const std::string temp = fromFsPath(folder / toFsPath(temporaryFileName()));
         FileSystem::Handle handle{};
-        error = fs_.createExclusive(temp, mode, handle);
+        const int error = fs_.createExclusive(temp, mode, handle);
         if (error == 0) {
             temp_ = temp;
             handle_ = handle;
             return true;
         }
+        if (!fs_.isNameTaken(error) || attempt == kCreateAttempts)
+            return fail(error);
     }
-    return fail(error);
 }
 
 bool AtomicFileWriter::write(const void* data, size_t size) {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace tombrel {
 
@@ -46,7 +47,8 @@ public:
     const std::string& platformError() const { return error_; }
 
 private:
-    bool fail(int error);
+    bool fail(int error); // an error number of the file system
+    bool fail(const std::error_code& error);
     void closeTemporary();
 
     FileSystem& fs_;

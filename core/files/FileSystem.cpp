@@ -104,6 +104,11 @@ public:
             LocalFree(text);
         return out;
     }
+
+    bool isNameTaken(int error) const override {
+        return error == static_cast<int>(ERROR_FILE_EXISTS) ||
+               error == static_cast<int>(ERROR_ALREADY_EXISTS);
+    }
 };
 
 #else
@@ -200,6 +205,8 @@ public:
     std::string describe(int error) const override {
         return error != 0 ? std::string(std::strerror(error)) : std::string();
     }
+
+    bool isNameTaken(int error) const override { return error == EEXIST; }
 };
 
 #endif

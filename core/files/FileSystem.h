@@ -37,6 +37,8 @@ public:
     virtual int remove(const std::string& path) = 0;
 
     virtual std::string describe(int error) const = 0;
+    // Whether createExclusive failed because something already has the name.
+    virtual bool isNameTaken(int error) const = 0;
 };
 
 // The platform's own file system.
