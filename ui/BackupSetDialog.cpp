@@ -3,6 +3,7 @@
 #include "core/files/BackupSet.h"
 #include "core/files/FolderSearch.h"
 #include "ui/BackupSetIcons.h"
+#include "ui/ControlIds.h"
 #include "ui/DialogButtons.h"
 #include "ui/FolderTree.h"
 #include "ui/UiText.h"
@@ -28,13 +29,13 @@ BackupSetDialog::BackupSetDialog(const Options& options, Language lang,
 void BackupSetDialog::build(std::vector<FolderRoot> roots, bool defaultRoots) {
     const bool save = options_.mode == Mode::Save;
     setWindowTitle(options_.caption);
-    setControlId(tree_, 1077);
-    setControlId(name_, 1078);
+    setControlId(tree_, ids::backupSet::Tree);
+    setControlId(name_, ids::backupSet::Name);
     tree_->setLanguage(lang_);
     name_->setEnabled(save);
 
     auto* label = new QLabel(uiText(msg::FileNameLabel, lang_), this);
-    setControlId(label, 1128);
+    setControlId(label, ids::backupSet::NameLabel);
     label->setBuddy(name_);
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(label);

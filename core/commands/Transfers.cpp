@@ -1,6 +1,7 @@
 #include "core/commands/Transfers.h"
 
 #include "core/commands/ArchiveListOperations.h"
+#include "core/record/MarkedLines.h"
 
 #include <algorithm>
 #include <vector>
@@ -11,27 +12,6 @@ namespace {
 
 template <class List> int sizeOf(const List& list) {
     return static_cast<int>(list.size());
-}
-
-template <class List> void eraseMarked(List& list, const std::vector<char>& remove) {
-    size_t out = 0;
-    for (size_t i = 0; i < list.size(); ++i) {
-        if (remove[i])
-            continue;
-        if (out != i)
-            list[out] = std::move(list[i]);
-        ++out;
-    }
-    list.erase(list.begin() + static_cast<std::ptrdiff_t>(out), list.end());
-}
-
-std::vector<int> selectedEntries(const ListSelection& selection, int size) {
-    std::vector<int> out;
-    for (int index : selection.lines) {
-        if (index >= 0 && index < size)
-            out.push_back(index);
-    }
-    return out;
 }
 
 void refreshArchive(ArchiveSide& archive) {
@@ -46,7 +26,7 @@ TransferResult transferToArchive(RegList& lines, RegListFilters filters,
                                  ListSelection& regSelection, ArchiveSide& archive,
                                  ListSelection& archiveSelection, TransferMode mode) {
     TransferResult result;
-    const std::vector<int> chosen = selectedEntries(regSelection, sizeOf(lines));
+    const std::vector<int> chosen = regSelection.realLines(sizeOf(lines));
     const auto target = archiveSelection.only();
     if (chosen.empty() || !target || !archive.isOpen() || archive.list().empty() || *target < 0 ||
         *target > sizeOf(archive.list()))
@@ -114,7 +94,7 @@ TransferResult transferToRegistrations(ArchiveSide& archive, ListSelection& arch
     if (!archive.isOpen() || !target || *target < 0 || *target > sizeOf(lines))
         return result;
     ArchiveList& list = archive.list();
-    const std::vector<int> chosen = selectedEntries(archiveSelection, sizeOf(list));
+    const std::vector<int> chosen = archiveSelection.realLines(sizeOf(list));
     if (chosen.empty())
         return result;
 

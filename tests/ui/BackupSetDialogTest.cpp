@@ -1,5 +1,6 @@
 #include "ui/BackupSetDialog.h"
 #include "ui/BackupSetIcons.h"
+#include "ui/ControlIds.h"
 #include "ui/DialogButtons.h"
 #include "ui/FolderTree.h"
 
@@ -150,11 +151,13 @@ private Q_SLOTS:
         BackupSetDialog dialog(options(BackupSetDialog::Mode(mode)), Language(language),
                                shelf.roots());
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Registration backup"));
-        QCOMPARE(dialogButton(&dialog, 1)->text(), ok);
-        QCOMPARE(dialogButton(&dialog, 2)->text(), cancel);
-        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("1128"))->text(), label);
-        QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("1078"))->isEnabled(), nameEditable);
-        QVERIFY(dialog.findChild<FolderTree*>(QStringLiteral("1077")));
+        QCOMPARE(dialogButton(&dialog, ids::Ok)->text(), ok);
+        QCOMPARE(dialogButton(&dialog, ids::Cancel)->text(), cancel);
+        QCOMPARE(dialog.findChild<QLabel*>(QString::number(ids::backupSet::NameLabel))->text(),
+                 label);
+        QCOMPARE(dialog.findChild<QLineEdit*>(QString::number(ids::backupSet::Name))->isEnabled(),
+                 nameEditable);
+        QVERIFY(dialog.findChild<FolderTree*>(QString::number(ids::backupSet::Tree)));
     }
 
     void savingByTypedName_data() {
@@ -183,7 +186,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.currentFolder(), shelf.path());
         dialog.nameField()->clear();
         QTest::keyClicks(dialog.nameField(), typed);
-        QTest::mouseClick(dialogButton(&dialog, 1), Qt::LeftButton);
+        QTest::mouseClick(dialogButton(&dialog, ids::Ok), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(QString::fromStdString(dialog.resultPath()),
                  QString::fromStdString(shelf.path()) + QDir::separator() + folder);
@@ -195,10 +198,10 @@ private Q_SLOTS:
                                Language::English, shelf.roots());
         dialog.show();
         QVERIFY(dialog.nameField()->text().isEmpty());
-        QTest::mouseClick(dialogButton(&dialog, 1), Qt::LeftButton);
+        QTest::mouseClick(dialogButton(&dialog, ids::Ok), Qt::LeftButton);
         QVERIFY(dialog.isVisible());
         QTest::keyClicks(dialog.nameField(), QStringLiteral("   "));
-        QTest::mouseClick(dialogButton(&dialog, 1), Qt::LeftButton);
+        QTest::mouseClick(dialogButton(&dialog, ids::Ok), Qt::LeftButton);
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.currentFolder(), shelf.path("Plain"));
     }

@@ -1,4 +1,5 @@
 #include "ui/FolderTree.h"
+#include "ui/ControlIds.h"
 #include "ui/DialogButtons.h"
 #include "ui/DiskStyleFolderDialog.h"
 
@@ -259,11 +260,11 @@ private Q_SLOTS:
         Fixture fx({"Styles/Pop", "Styles/Jazz"});
         DiskStyleFolderDialog dialog(Language(language), fx.path("Styles"));
         QCOMPARE(dialog.windowTitle(), title);
-        QCOMPARE(dialogButton(&dialog, 1)->text(), QStringLiteral("Ok"));
-        QCOMPARE(dialogButton(&dialog, 2)->text(), cancel);
-        QVERIFY(dialog.findChild<FolderTree*>(QStringLiteral("1077")));
+        QCOMPARE(dialogButton(&dialog, ids::Ok)->text(), QStringLiteral("Ok"));
+        QCOMPARE(dialogButton(&dialog, ids::Cancel)->text(), cancel);
+        QVERIFY(dialog.findChild<FolderTree*>(QString::number(ids::diskStyleFolder::Tree)));
         QCOMPARE(dialog.folderPath(), fx.path("Styles"));
-        QVERIFY(dialogButton(&dialog, 1)->isEnabled());
+        QVERIFY(dialogButton(&dialog, ids::Ok)->isEnabled());
     }
 
     void diskStyleDialogDoubleClick() {
