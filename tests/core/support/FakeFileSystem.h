@@ -135,6 +135,7 @@ public:
         return real_.remove(path);
     }
     std::string describe(int error) const override { return real_.describe(error); }
+    bool isNameTaken(int error) const override { return real_.isNameTaken(error); }
 
 private:
     struct FileState {
