@@ -27,10 +27,10 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
 
 namespace tombrel {
 
+class NumberBox;
 class DiskStyleTexts;
 class StyleNameTable;
 class VoiceListModel;
@@ -104,7 +104,7 @@ private:
     QLineEdit* title_ = nullptr;
     QCheckBox* active_ = nullptr;
     QComboBox* style_ = nullptr;
-    QSpinBox* tempo_ = nullptr;
+    NumberBox* tempo_ = nullptr;
     QCheckBox* stopAccomp_ = nullptr;
     std::array<QAbstractButton*, 4> main_{};
     QButtonGroup* mainGroup_ = nullptr;
@@ -112,7 +112,7 @@ private:
     struct VoiceRowWidgets {
         QCheckBox* on = nullptr;
         QComboBox* voice = nullptr;
-        QSpinBox* volume = nullptr;
+        NumberBox* volume = nullptr;
         QComboBox* octave = nullptr;
     };
     std::array<VoiceRowWidgets, 4> voiceRows_{}; // by VoicePart
@@ -128,14 +128,14 @@ private:
     QComboBox* fingering_ = nullptr;
     QCheckBox* vocalHarmony_ = nullptr;
 
-    QSpinBox* accVolume_ = nullptr;
+    NumberBox* accVolume_ = nullptr;
     QCheckBox* autoAccomp_ = nullptr;
     struct PartRowWidgets {
         QCheckBox* on = nullptr;
         QCheckBox* setVoice = nullptr;
         QComboBox* voice = nullptr;
         QCheckBox* setVolume = nullptr;
-        QSpinBox* volume = nullptr;
+        NumberBox* volume = nullptr;
     };
     std::array<PartRowWidgets, kAccPartCount> partRows_{}; // by AccPart
 
@@ -143,7 +143,7 @@ private:
     std::array<std::unique_ptr<FootswitchWidgets>, 2> footswitches_;
 
     QCheckBox* songPlayer_ = nullptr;
-    QSpinBox* songVolume_ = nullptr;
+    NumberBox* songVolume_ = nullptr;
     QLineEdit* song_ = nullptr;
     std::array<QPushButton*, 3> play_{};
 };

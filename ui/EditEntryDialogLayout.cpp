@@ -3,6 +3,7 @@
 // The Edit Entry window: its groups and controls with their ids. The behaviour is in
 // EditEntryDialog.cpp.
 
+#include "ui/NumberBox.h"
 #include "ui/RegEditorWidgets.h"
 #include "ui/StyleListModel.h"
 #include "ui/Text1252Validator.h"
@@ -20,7 +21,6 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace tombrel {

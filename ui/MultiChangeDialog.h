@@ -19,10 +19,10 @@
 class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
-class QSpinBox;
 
 namespace tombrel {
 
+class NumberBox;
 class VoiceListModel;
 struct FootswitchWidgets;
 struct VolumePedalWidgets;
@@ -69,7 +69,7 @@ private:
 
     struct VoiceRowWidgets {
         QComboBox* voice = nullptr;
-        QSpinBox* volume = nullptr;
+        NumberBox* volume = nullptr;
         QComboBox* octave = nullptr;
     };
     std::array<VoiceRowWidgets, 4> voiceRows_{}; // by VoicePart
@@ -81,7 +81,7 @@ private:
     QCheckBox* vocalHarmony_ = nullptr;
     std::unique_ptr<VolumePedalWidgets> pedal_;
     std::array<std::unique_ptr<FootswitchWidgets>, 2> footswitches_;
-    QSpinBox* songVolume_ = nullptr;
+    NumberBox* songVolume_ = nullptr;
     QComboBox* drive_ = nullptr;
 };
 
