@@ -10,6 +10,7 @@
 #include "ui/HelpDocument.h"
 #include "ui/PaneListView.h"
 #include "ui/ProgramIcon.h"
+#include "ui/QtTranslations.h"
 #include "ui/RegListModel.h"
 #include "ui/UiText.h"
 #include "ui/WindowEntryDialogs.h"
@@ -115,6 +116,8 @@ MainWindow::MainWindow(const Setup& setup, StyleNameTable& styleNames, DiskStyle
       styles_(styleNames, diskStyles, ui_) {
     if (helpFolders_.isEmpty())
         helpFolders_ = defaultHelpFolders(startDirectory_);
+    // Qt's own buttons and dialogs speak the window's language, not the desktop's.
+    applyQtTranslations(lang_);
     setWindowTitle(uiText(msg::MainWindowTitle, lang_));
     setWindowIcon(programIcon());
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
