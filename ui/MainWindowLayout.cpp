@@ -171,6 +171,8 @@ QGroupBox* MainWindow::buildRegistrationPane() {
     setControlId(keyboardName_, 1018);
     bottom->addWidget(keyboardName_);
     bottom->addStretch();
+    regModified_ = makeModifiedMark(regPane_, QStringLiteral("registrationModifiedMark"));
+    bottom->addWidget(regModified_);
     regCount_ = new QLabel(regPane_);
     setControlId(regCount_, 1027);
     bottom->addWidget(regCount_);
@@ -222,6 +224,8 @@ QGroupBox* MainWindow::buildArchivePane() {
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
+    archModified_ = makeModifiedMark(archPane_, QStringLiteral("archiveModifiedMark"));
+    bottom->addWidget(archModified_);
     archCount_ = new QLabel(archPane_);
     setControlId(archCount_, 1028);
     bottom->addWidget(archCount_);

@@ -193,6 +193,12 @@ inline constexpr Message OpenArchiveCaption{
     "Open Yamaha Registration Archive", "Yamaha Registration Archiv öffnen "};
 inline constexpr Message SaveArchiveCaption{
     "Save Yamaha Registration Archive", "Yamaha Registration Archiv speichern"};
+// The mark beside a pane's count while it holds changes that are not saved: the file's name as
+// the recent box shows it, or none for a list made by New.
+inline constexpr Message PaneModifiedMark{"* %1 (modified)", "* %1 (geändert)"};
+inline constexpr Message PaneModifiedMarkUntitled{"* (modified)", "* (geändert)"};
+// What that mark is, for a screen reader.
+inline constexpr Message UnsavedChangesMark{"Unsaved changes", "Ungespeicherte Änderungen"};
 
 // ---- List operations, search, Multi Change, Edit Entry -----------------------------------------
 // The platform's checks of a typed number or text, shown before anything is stored.
