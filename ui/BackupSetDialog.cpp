@@ -7,6 +7,7 @@
 #include "ui/FolderTree.h"
 #include "ui/UiText.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,7 +21,8 @@ BackupSetDialog::BackupSetDialog(const Options& options, Language lang, QWidget*
 BackupSetDialog::BackupSetDialog(const Options& options, Language lang,
                                  std::vector<FolderRoot> roots, QWidget* parent)
     : QDialog(parent), options_(options), lang_(lang), tree_(new FolderTree(this)),
-      name_(new QLineEdit(this)), otherSetIcon_(backupSetIcon(BackupSetIcon::OtherSet)) {
+      name_(new QLineEdit(this)), path_(new QLineEdit(this)), pathMessage_(new QLabel(this)),
+      otherSetIcon_(backupSetIcon(BackupSetIcon::OtherSet)) {
     const bool defaultRoots = roots.empty();
     build(std::move(roots), defaultRoots);
 }
@@ -40,7 +42,21 @@ void BackupSetDialog::build(std::vector<FolderRoot> roots, bool defaultRoots) {
     nameRow->addWidget(label);
     nameRow->addWidget(name_, 1);
 
+    auto* pathLabel = new QLabel(uiText(msg::TypedPathLabel, lang_), this);
+    pathLabel->setBuddy(path_);
+    path_->setObjectName(QStringLiteral("typedPath"));
+    path_->setClearButtonEnabled(true);
+    pathMessage_->setObjectName(QStringLiteral("typedPathMessage"));
+    pathMessage_->setTextFormat(Qt::PlainText);
+    pathMessage_->setWordWrap(true);
+    pathMessage_->hide();
+    auto* pathRow = new QHBoxLayout;
+    pathRow->addWidget(pathLabel);
+    pathRow->addWidget(path_, 1);
+
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(pathRow);
+    layout->addWidget(pathMessage_);
     layout->addWidget(tree_, 1);
     layout->addLayout(nameRow);
     layout->addWidget(okCancelButtons(this, lang_, save ? msg::SaveButton : msg::OpenButton));
@@ -56,7 +72,18 @@ void BackupSetDialog::build(std::vector<FolderRoot> roots, bool defaultRoots) {
             const bool matching = backupSetHoldsMatchingFile(folder, options_.pattern);
             return FolderItemLook{text, matching ? options_.matchingSetIcon : otherSetIcon_, {}};
         });
-    connect(tree_, &FolderTree::selectedFolderChanged, this, [this] { takeSelection(); });
+    connect(tree_, &FolderTree::selectedFolderChanged, this, [this](const QString& folder) {
+        takeSelection();
+        if (selectingTypedPath_)
+            return; // the typed path shows itself
+        // Picked in the tree: the line shows it, a file typed before is forgotten.
+        typedFile_.clear();
+        path_->setText(folder);
+        shownPath_ = folder;
+        pathMessage_->hide();
+    });
+    // Typing again takes the message about the last path away.
+    connect(path_, &QLineEdit::textEdited, pathMessage_, &QWidget::hide);
     connect(tree_, &FolderTree::doubleClicked, this, [this] {
         if (!isSetWithMatchingFile(tree_->selectedFolderPath().toStdString()))
             return;
@@ -69,7 +96,57 @@ void BackupSetDialog::build(std::vector<FolderRoot> roots, bool defaultRoots) {
         tree_->initFolderTree(options_.noNetwork, initial);
     else
         tree_->initFolderTree(options_.noNetwork, initial, std::move(roots));
-    name_->setFocus();
+    path_->setText(tree_->selectedFolderPath());
+    shownPath_ = path_->text();
+    setTabOrder(path_, tree_);
+    setTabOrder(tree_, name_);
+    if (save)
+        name_->setFocus();
+    else
+        tree_->setFocus();
+}
+
+QString BackupSetDialog::pathMessage() const {
+    return pathMessage_->isHidden() ? QString() : pathMessage_->text();
+}
+
+void BackupSetDialog::showPathMessage(const Message& message, const QString& path) {
+    UserMessage text = userMessage(message);
+    text.argument = path.toStdString();
+    pathMessage_->setText(fromUtf8(text.text(lang_)));
+    pathMessage_->show();
+    path_->setFocus();
+    path_->selectAll();
+}
+
+bool BackupSetDialog::takeTypedPath() {
+    const TypedBackupSetPath typed =
+        typedBackupSetPath(path_->text().toStdString(), tree_->selectedFolderPath().toStdString());
+    switch (typed.kind) {
+    case TypedBackupSetPath::Kind::Empty:
+        return true;
+    case TypedBackupSetPath::Kind::Missing:
+        showPathMessage(msg::TypedPathNotFound, fromUtf8(typed.path));
+        return false;
+    case TypedBackupSetPath::Kind::Folder:
+    case TypedBackupSetPath::Kind::File:
+        break;
+    }
+    const QString folder = QDir::toNativeSeparators(fromUtf8(typed.folder));
+    selectingTypedPath_ = true;
+    const bool shown = tree_->selectFolderPath(folder);
+    selectingTypedPath_ = false;
+    if (!shown) {
+        showPathMessage(msg::TypedPathNotInTree, folder);
+        return false;
+    }
+    takeSelection();
+    const bool file = typed.kind == TypedBackupSetPath::Kind::File;
+    typedFile_ = file && options_.mode == Mode::Open ? typed.path : std::string();
+    path_->setText(file ? QDir::toNativeSeparators(fromUtf8(typed.path)) : folder);
+    shownPath_ = path_->text();
+    pathMessage_->hide();
+    return true;
 }
 
 bool BackupSetDialog::isSetWithMatchingFile(const std::string& path) const {
@@ -92,11 +169,28 @@ void BackupSetDialog::takeSelection() {
 }
 
 std::string BackupSetDialog::resultPath() const {
+    if (!typedFile_.empty())
+        return typedFile_;
     return backupSetResultPath(currentFolder_, name_->text().toStdString(),
                                options_.mode == Mode::Open, options_.pattern);
 }
 
 void BackupSetDialog::accept() {
+    const bool open = options_.mode == Mode::Open;
+    if (path_->text().trimmed() != shownPath_.trimmed() && !path_->text().trimmed().isEmpty()) {
+        if (!takeTypedPath())
+            return;
+        // A typed folder is shown for the user to go on from, unless it is a set to open.
+        const bool ready =
+            open && (!typedFile_.empty() ||
+                     isSetWithMatchingFile(tree_->selectedFolderPath().toStdString()));
+        if (!ready)
+            return;
+    }
+    if (open && !typedFile_.empty()) {
+        QDialog::accept();
+        return;
+    }
     if (name_->text().trimmed().isEmpty())
         return;
     QDialog::accept();

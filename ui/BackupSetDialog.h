@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 
 namespace tombrel {
@@ -39,26 +40,40 @@ public:
                     QWidget* parent = nullptr);
 
     // After OK: in open mode the matching file inside the named set (or the set folder when it
-    // holds none), in save mode the set folder. UTF-8 paths.
+    // holds none), or the file whose path was typed; in save mode the set folder. UTF-8 paths.
     std::string resultPath() const;
     // The folder that holds the named set, or the selected folder.
     std::string currentFolder() const { return currentFolder_; }
 
     FolderTree* tree() const { return tree_; }
     QLineEdit* nameField() const { return name_; }
+    // The line above the tree: it shows the selected folder and takes a typed or pasted folder
+    // or file path, which OK (or Enter) selects in the tree. In open mode a typed file, or a set
+    // that holds the file asked for, is opened at once.
+    QLineEdit* pathField() const { return path_; }
+    // Why the typed path could not be selected; empty while all is well.
+    QString pathMessage() const;
 
-    // OK takes effect only with a name.
+    // OK takes effect only with a name, or in open mode with a typed file.
     void accept() override;
 
 private:
     void build(std::vector<FolderRoot> roots, bool defaultRoots);
     void takeSelection();
     bool isSetWithMatchingFile(const std::string& path) const;
+    // Selects what the path line holds; false when it names nothing the tree can show.
+    bool takeTypedPath();
+    void showPathMessage(const Message& message, const QString& path);
 
     Options options_;
     Language lang_;
     FolderTree* tree_;
     QLineEdit* name_;
+    QLineEdit* path_;
+    QLabel* pathMessage_;
+    QString shownPath_;     // what the path line showed before the user typed
+    std::string typedFile_; // open mode: the file whose path was typed
+    bool selectingTypedPath_ = false;
     QIcon otherSetIcon_;
     std::string currentFolder_;
 };

@@ -337,6 +337,13 @@ inline constexpr Message DiskStyleFolderOk{"Ok", "Ok"};
 inline constexpr Message FileNameLabel{"Filename:", "Dateiname:"};
 inline constexpr Message OpenButton{"Open", "Öffnen"};
 inline constexpr Message SaveButton{"Save", "Speichern"};
+// The line above the backup-set dialog's tree that takes a typed or pasted folder or file path,
+// and what it says when the path cannot be shown.
+inline constexpr Message TypedPathLabel{"&Folder or file:", "&Ordner oder Datei:"};
+inline constexpr Message TypedPathNotFound{
+    "There is no folder or file \"%1\".", "Es gibt keinen Ordner und keine Datei \"%1\"."};
+inline constexpr Message TypedPathNotInTree{
+    "The folder \"%1\" is not shown in the tree.", "Der Ordner \"%1\" wird im Baum nicht angezeigt."};
 
 inline constexpr Message SettingsCaption{"Settings", "Einstellungen"};
 inline constexpr Message UseBackupStructure{"Use Yamaha backup structure", "Yamaha Backup-Struktur verwenden"};
