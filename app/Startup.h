@@ -14,6 +14,7 @@ class QWidget;
 
 namespace tombrel {
 
+class MainWindow;
 class SettingsStore;
 
 // The word in the environment variable `Tombrel` that switches the extended mode on, compared
@@ -28,6 +29,14 @@ Language startLanguage(SettingsStore& store, const std::function<std::optional<L
 // Brings a window forward from another start: restores it when minimised, raises it and also the
 // dialog that is open above it.
 void bringToFront(QWidget* window);
+
+// The desktop's session manager is about to end the session (logging out, shutting down): both
+// panes' save-changes prompts run as when leaving the program, and the window is left when they
+// allow it. False when the user cancelled, so that the session manager is asked to stop. When the
+// session manager lets nobody ask (`interactionAllowed` false), nothing is asked, saved or
+// dropped, and the session may end. While another dialog of the program is open, it is brought
+// forward and the session manager is asked to stop: what it holds is in no pane yet.
+bool commitSessionData(MainWindow& window, bool interactionAllowed);
 
 int runApplication(int argc, char** argv);
 

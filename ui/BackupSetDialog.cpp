@@ -3,6 +3,7 @@
 #include "core/files/BackupSet.h"
 #include "core/files/FolderSearch.h"
 #include "ui/BackupSetIcons.h"
+#include "ui/ControlIds.h"
 #include "ui/DialogButtons.h"
 #include "ui/FolderTree.h"
 #include "ui/UiText.h"
@@ -13,7 +14,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace tombrel {
+
+namespace {
+
+// What the tree tells of a folder it read.
+constexpr int kMatchingSet = 1; // a set holding a file that matches the pattern
+constexpr int kOtherSet = 2;    // any other set
+
+} // namespace
 
 BackupSetDialog::BackupSetDialog(const Options& options, Language lang, QWidget* parent)
     : BackupSetDialog(options, lang, {}, parent) {}
@@ -30,13 +41,13 @@ BackupSetDialog::BackupSetDialog(const Options& options, Language lang,
 void BackupSetDialog::build(std::vector<FolderRoot> roots, bool defaultRoots) {
     const bool save = options_.mode == Mode::Save;
     setWindowTitle(options_.caption);
-    setControlId(tree_, 1077);
-    setControlId(name_, 1078);
+    setControlId(tree_, ids::backupSet::Tree);
+    setControlId(name_, ids::backupSet::Name);
     tree_->setLanguage(lang_);
     name_->setEnabled(save);
 
     auto* label = new QLabel(uiText(msg::FileNameLabel, lang_), this);
-    setControlId(label, 1128);
+    setControlId(label, ids::backupSet::NameLabel);
     label->setBuddy(name_);
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(label);
@@ -62,30 +73,35 @@ void BackupSetDialog::build(std::vector<FolderRoot> roots, bool defaultRoots) {
     layout->addWidget(okCancelButtons(this, lang_, save ? msg::SaveButton : msg::OpenButton));
     resize(500, 460);
 
-    // Set folders show under their set name, marked by whether they hold the file asked for.
+    // Set folders show under their set name, marked by whether they hold the file asked for. The
+    // hook runs while the tree reads in the background: it gets its own copy of the pattern.
     tree_->setItemHook(
-        [this](const QString& name, const QString& path) -> std::optional<FolderItemLook> {
+        [pattern = options_.pattern](const QString& name,
+                                     const QString& path) -> std::optional<FolderItemLook> {
             const std::string folder = path.toStdString();
             if (name.size() <= 4 || !isBackupSetFolder(folder))
                 return std::nullopt;
             const QString text = fromUtf8(backupSetDisplayName(name.toStdString()));
-            const bool matching = backupSetHoldsMatchingFile(folder, options_.pattern);
-            return FolderItemLook{text, matching ? options_.matchingSetIcon : otherSetIcon_, {}};
-        });
+            return FolderItemLook{text, backupSetHoldsMatchingFile(folder, pattern) ? kMatchingSet
+                                                                                    : kOtherSet};
+        },
+        {{kMatchingSet, options_.matchingSetIcon}, {kOtherSet, otherSetIcon_}});
     connect(tree_, &FolderTree::selectedFolderChanged, this, [this](const QString& folder) {
         takeSelection();
-        if (selectingTypedPath_)
-            return; // the typed path shows itself
+        if (typedPath_)
+            return; // on the way to a typed path, which shows itself
         // Picked in the tree: the line shows it, a file typed before is forgotten.
         typedFile_.clear();
         path_->setText(folder);
         shownPath_ = folder;
         pathMessage_->hide();
     });
+    connect(tree_, &FolderTree::selectionFinished, this,
+            [this](bool found) { typedPathSelected(found); });
     // Typing again takes the message about the last path away.
     connect(path_, &QLineEdit::textEdited, pathMessage_, &QWidget::hide);
     connect(tree_, &FolderTree::doubleClicked, this, [this] {
-        if (!isSetWithMatchingFile(tree_->selectedFolderPath().toStdString()))
+        if (tree_->selectedFolderKind() != kMatchingSet)
             return;
         takeSelection();
         accept();
@@ -124,7 +140,7 @@ bool BackupSetDialog::takeTypedPath() {
         typedBackupSetPath(path_->text().toStdString(), tree_->selectedFolderPath().toStdString());
     switch (typed.kind) {
     case TypedBackupSetPath::Kind::Empty:
-        return true;
+        return false;
     case TypedBackupSetPath::Kind::Missing:
         showPathMessage(msg::TypedPathNotFound, fromUtf8(typed.path));
         return false;
@@ -132,34 +148,42 @@ bool BackupSetDialog::takeTypedPath() {
     case TypedBackupSetPath::Kind::File:
         break;
     }
-    const QString folder = QDir::toNativeSeparators(fromUtf8(typed.folder));
-    selectingTypedPath_ = true;
-    const bool shown = tree_->selectFolderPath(folder);
-    selectingTypedPath_ = false;
-    if (!shown) {
-        showPathMessage(msg::TypedPathNotInTree, folder);
-        return false;
-    }
-    takeSelection();
-    const bool file = typed.kind == TypedBackupSetPath::Kind::File;
-    typedFile_ = file && options_.mode == Mode::Open ? typed.path : std::string();
-    path_->setText(file ? QDir::toNativeSeparators(fromUtf8(typed.path)) : folder);
-    shownPath_ = path_->text();
-    pathMessage_->hide();
+    // The tree may have to read the folders on the way: typedPathSelected goes on.
+    typedPath_ = typed;
+    tree_->selectFolderPath(QDir::toNativeSeparators(fromUtf8(typed.folder)));
     return true;
 }
 
-bool BackupSetDialog::isSetWithMatchingFile(const std::string& path) const {
-    return !path.empty() && isBackupSetFolder(path) &&
-           backupSetHoldsMatchingFile(path, options_.pattern);
+void BackupSetDialog::typedPathSelected(bool found) {
+    if (!typedPath_)
+        return; // the walk to the start folder, or the user's own
+    const TypedBackupSetPath typed = *std::exchange(typedPath_, std::nullopt);
+    const bool acceptNow = std::exchange(acceptTypedPath_, false);
+    const QString folder = QDir::toNativeSeparators(fromUtf8(typed.folder));
+    if (!found) {
+        showPathMessage(msg::TypedPathNotInTree, folder);
+        return;
+    }
+    takeSelection();
+    const bool file = typed.kind == TypedBackupSetPath::Kind::File;
+    const bool open = options_.mode == Mode::Open;
+    typedFile_ = file && open ? typed.path : std::string();
+    path_->setText(file ? QDir::toNativeSeparators(fromUtf8(typed.path)) : folder);
+    shownPath_ = path_->text();
+    pathMessage_->hide();
+    // A typed folder is shown for the user to go on from, unless it is a set to open.
+    if (acceptNow && open && (file || tree_->selectedFolderKind() == kMatchingSet))
+        QDialog::accept();
 }
 
 void BackupSetDialog::takeSelection() {
     const std::string path = tree_->selectedFolderPath().toStdString();
     // In save mode any set may be the target (a set of styles that gets its registrations); in
-    // open mode only a set that holds the file asked for is taken by name.
-    const bool takeByName = options_.mode == Mode::Save ? !path.empty() && isBackupSetFolder(path)
-                                                        : isSetWithMatchingFile(path);
+    // open mode only a set that holds the file asked for is taken by name. The tree found out
+    // which is which when it read the folder.
+    const int kind = tree_->selectedFolderKind();
+    const bool takeByName = options_.mode == Mode::Save ? kind == kMatchingSet || kind == kOtherSet
+                                                        : kind == kMatchingSet;
     if (takeByName) {
         currentFolder_ = parentPathOf(path);
         name_->setText(fromUtf8(backupSetDisplayName(fileNameOf(path))));
@@ -176,18 +200,16 @@ std::string BackupSetDialog::resultPath() const {
 }
 
 void BackupSetDialog::accept() {
-    const bool open = options_.mode == Mode::Open;
-    if (path_->text().trimmed() != shownPath_.trimmed() && !path_->text().trimmed().isEmpty()) {
+    if (typedPath_)
+        return; // still on the way to a typed path
+    const QString typed = path_->text().trimmed();
+    if (!typed.isEmpty() && typed != shownPath_.trimmed()) {
+        acceptTypedPath_ = true;
         if (!takeTypedPath())
-            return;
-        // A typed folder is shown for the user to go on from, unless it is a set to open.
-        const bool ready =
-            open && (!typedFile_.empty() ||
-                     isSetWithMatchingFile(tree_->selectedFolderPath().toStdString()));
-        if (!ready)
-            return;
+            acceptTypedPath_ = false;
+        return;
     }
-    if (open && !typedFile_.empty()) {
+    if (options_.mode == Mode::Open && !typedFile_.empty()) {
         QDialog::accept();
         return;
     }

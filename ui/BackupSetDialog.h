@@ -4,11 +4,14 @@
 // under their set names ("Show", "Show [Disk-07]"), a name field, and Open or Save. The rules of
 // names and result paths live in core/files/BackupSet.h; the dialog shows, asks and calls.
 
+#include "core/files/BackupSet.h"
 #include "core/text/Messages.h"
 #include "ui/FolderTreeModel.h"
 
 #include <QDialog>
 #include <QIcon>
+
+#include <optional>
 
 #include <string>
 #include <vector>
@@ -60,9 +63,9 @@ public:
 private:
     void build(std::vector<FolderRoot> roots, bool defaultRoots);
     void takeSelection();
-    bool isSetWithMatchingFile(const std::string& path) const;
-    // Selects what the path line holds; false when it names nothing the tree can show.
+    // Starts selecting what the path line holds; false when it names nothing.
     bool takeTypedPath();
+    void typedPathSelected(bool found);
     void showPathMessage(const Message& message, const QString& path);
 
     Options options_;
@@ -73,7 +76,9 @@ private:
     QLabel* pathMessage_;
     QString shownPath_;     // what the path line showed before the user typed
     std::string typedFile_; // open mode: the file whose path was typed
-    bool selectingTypedPath_ = false;
+    // The typed path the tree is on its way to; nothing while none is.
+    std::optional<TypedBackupSetPath> typedPath_;
+    bool acceptTypedPath_ = false; // OK was pressed for it
     QIcon otherSetIcon_;
     std::string currentFolder_;
 };

@@ -1,5 +1,6 @@
 #include "ui/DiskStyleFolderDialog.h"
 
+#include "ui/ControlIds.h"
 #include "ui/DialogButtons.h"
 #include "ui/FolderTree.h"
 #include "ui/UiText.h"
@@ -13,7 +14,7 @@ DiskStyleFolderDialog::DiskStyleFolderDialog(Language lang, const QString& initi
                                              QWidget* parent)
     : QDialog(parent), tree_(new FolderTree(this)) {
     setWindowTitle(uiText(msg::DiskStyleFolderCaption, lang));
-    setControlId(tree_, 1077);
+    setControlId(tree_, ids::diskStyleFolder::Tree);
     tree_->setLanguage(lang);
 
     auto* layout = new QVBoxLayout(this);
@@ -27,7 +28,7 @@ DiskStyleFolderDialog::DiskStyleFolderDialog(Language lang, const QString& initi
     // folders open and close as usual.
     connect(tree_, &FolderTree::doubleClicked, this, [this] {
         takeSelection();
-        if (!path_.isEmpty() && !hasVisibleSubfolders(path_))
+        if (!path_.isEmpty() && !tree_->selectedFolderMayHaveSubfolders())
             accept();
     });
     tree_->initFolderTree(false, initialPath);

@@ -42,16 +42,7 @@ EditEntryDialog::~EditEntryDialog() = default;
 
 void EditEntryDialog::connectRules() {
     const auto comboChanged = qOverload<int>(&QComboBox::currentIndexChanged);
-    const auto splitRule = [this](SplitBox changed) {
-        readForm();
-        keepSplitOrder(form_.split, changed);
-        showPosition(splitAccomp_, form_.split.accomp);
-        showPosition(splitLeft_, form_.split.left);
-        showPosition(splitRight_, form_.split.right);
-    };
-    connect(splitAccomp_, comboChanged, this, [splitRule] { splitRule(SplitBox::Accomp); });
-    connect(splitLeft_, comboChanged, this, [splitRule] { splitRule(SplitBox::Left); });
-    connect(splitRight_, comboChanged, this, [splitRule] { splitRule(SplitBox::Right); });
+    split_->connectOrder(this, form_.split, [this] { readForm(); });
 
     connect(autoAccomp_, &QCheckBox::toggled, this, [this] {
         readForm();
@@ -82,12 +73,8 @@ void EditEntryDialog::connectRules() {
         });
     }
 
-    connect(pedal_->mode, comboChanged, this, [this] {
-        readForm();
-        volumePedalModeChanged(form_.volumePedal);
-        pedal_->show(form_.volumePedal);
-        showEnabling();
-    });
+    pedal_->connectMode(
+        this, form_.volumePedal, [this] { readForm(); }, [this] { showEnabling(); });
 
     connectFootswitches(this, footswitches_, form_.footswitches, [this] { readForm(); });
 }
@@ -119,11 +106,7 @@ void EditEntryDialog::showForm() {
     showPosition(transposeSong_, f.transposeSong);
     showPosition(transposeKeyboard_, f.transposeKeyboard);
 
-    showPosition(splitAccomp_, f.split.accomp);
-    showPosition(splitLeft_, f.split.left);
-    showPosition(splitRight_, f.split.right);
-    showPosition(fingering_, f.fingering);
-    showCheck(vocalHarmony_, f.vocalHarmony);
+    split_->show(f.split, f.fingering, f.vocalHarmony);
 
     showNumber(accVolume_, f.accVolume, 0, limit);
     showCheck(autoAccomp_, f.autoAccomp);
@@ -187,11 +170,7 @@ void EditEntryDialog::readForm() {
     f.transposeSong = position(transposeSong_);
     f.transposeKeyboard = position(transposeKeyboard_);
 
-    f.split.accomp = position(splitAccomp_);
-    f.split.left = position(splitLeft_);
-    f.split.right = position(splitRight_);
-    f.fingering = position(fingering_);
-    f.vocalHarmony = vocalHarmony_->isChecked();
+    split_->read(f.split, f.fingering, f.vocalHarmony);
 
     f.accVolume = numberValue(accVolume_);
     f.autoAccomp = autoAccomp_->isChecked();

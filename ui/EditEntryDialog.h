@@ -35,6 +35,7 @@ class DiskStyleTexts;
 class StyleNameTable;
 class VoiceListModel;
 struct FootswitchWidgets;
+struct SplitWidgets;
 struct VolumePedalWidgets;
 
 // What the dialog needs from the main window.
@@ -122,11 +123,7 @@ private:
     QComboBox* transposeSong_ = nullptr;
     QComboBox* transposeKeyboard_ = nullptr;
 
-    QComboBox* splitAccomp_ = nullptr;
-    QComboBox* splitLeft_ = nullptr;
-    QComboBox* splitRight_ = nullptr;
-    QComboBox* fingering_ = nullptr;
-    QCheckBox* vocalHarmony_ = nullptr;
+    std::unique_ptr<SplitWidgets> split_;
 
     NumberBox* accVolume_ = nullptr;
     QCheckBox* autoAccomp_ = nullptr;

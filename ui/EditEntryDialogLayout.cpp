@@ -3,6 +3,7 @@
 // The Edit Entry window: its groups and controls with their ids. The behaviour is in
 // EditEntryDialog.cpp.
 
+#include "ui/ControlIds.h"
 #include "ui/NumberBox.h"
 #include "ui/RegEditorWidgets.h"
 #include "ui/StyleListModel.h"
@@ -35,10 +36,14 @@ struct VoiceRowIds {
 };
 // By VoicePart.
 constexpr std::array<VoiceRowIds, 4> kVoiceRowIds = {{
-    {"R1:", 1063, 1064, 1065, 1127},
-    {"R2:", 1067, 1068, 1069, 1128},
-    {"R3:", 1071, 1072, 1073, 1129},
-    {"Left:", 1058, 1059, 1060, 1130},
+    {"R1:", ids::editEntry::R1On, ids::editor::R1Voice, ids::editor::R1Volume,
+     ids::editor::R1Octave},
+    {"R2:", ids::editEntry::R2On, ids::editor::R2Voice, ids::editor::R2Volume,
+     ids::editor::R2Octave},
+    {"R3:", ids::editEntry::R3On, ids::editor::R3Voice, ids::editor::R3Volume,
+     ids::editor::R3Octave},
+    {"Left:", ids::editEntry::LeftOn, ids::editor::LeftVoice, ids::editor::LeftVolume,
+     ids::editor::LeftOctave},
 }};
 
 struct PartRowIds {
@@ -47,23 +52,25 @@ struct PartRowIds {
 };
 // By AccPart, top to bottom.
 constexpr std::array<PartRowIds, kAccPartCount> kPartRowIds = {{
-    {"Rhy1:", 1035, 1091, 1084, 1076, 1036},
-    {"Rhy2:", 1037, 1093, 1085, 1077, 1044},
-    {"Bass:", 1040, 1094, 1092, 1078, 1046},
-    {"Chd1:", 1041, 1095, 1086, 1079, 1048},
-    {"Chd2:", 1042, 1096, 1087, 1080, 1050},
-    {"Pad:", 1052, 1097, 1088, 1081, 1053},
-    {"Phr1:", 1055, 1098, 1089, 1082, 1056},
-    {"Phr2:", 1083, 1099, 1090, 1100, 1101},
+    {"Rhy1:", ids::editEntry::Rhy1On, ids::editEntry::Rhy1SetVoice, ids::editEntry::Rhy1Voice,
+     ids::editEntry::Rhy1SetVolume, ids::editEntry::Rhy1Volume},
+    {"Rhy2:", ids::editEntry::Rhy2On, ids::editEntry::Rhy2SetVoice, ids::editEntry::Rhy2Voice,
+     ids::editEntry::Rhy2SetVolume, ids::editEntry::Rhy2Volume},
+    {"Bass:", ids::editEntry::BassOn, ids::editEntry::BassSetVoice, ids::editEntry::BassVoice,
+     ids::editEntry::BassSetVolume, ids::editEntry::BassVolume},
+    {"Chd1:", ids::editEntry::Chd1On, ids::editEntry::Chd1SetVoice, ids::editEntry::Chd1Voice,
+     ids::editEntry::Chd1SetVolume, ids::editEntry::Chd1Volume},
+    {"Chd2:", ids::editEntry::Chd2On, ids::editEntry::Chd2SetVoice, ids::editEntry::Chd2Voice,
+     ids::editEntry::Chd2SetVolume, ids::editEntry::Chd2Volume},
+    {"Pad:", ids::editEntry::PadOn, ids::editEntry::PadSetVoice, ids::editEntry::PadVoice,
+     ids::editEntry::PadSetVolume, ids::editEntry::PadVolume},
+    {"Phr1:", ids::editEntry::Phr1On, ids::editEntry::Phr1SetVoice, ids::editEntry::Phr1Voice,
+     ids::editEntry::Phr1SetVolume, ids::editEntry::Phr1Volume},
+    {"Phr2:", ids::editEntry::Phr2On, ids::editEntry::Phr2SetVoice, ids::editEntry::Phr2Voice,
+     ids::editEntry::Phr2SetVolume, ids::editEntry::Phr2Volume},
 }};
 
 constexpr int kStyleBoxCharacters = 26;
-
-QGroupBox* group(QWidget* parent, const QString& title, const char* name) {
-    auto* box = new QGroupBox(title, parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
 
 QPushButton* button(QWidget* parent, int id, const QString& text) {
     auto* b = new QPushButton(text, parent);
@@ -88,26 +95,10 @@ void EditEntryDialog::buildLayout() {
     // Left as on the panel: style, tempo and sections, then transposition and the split points;
     // in the middle the keyboard voices and the accompaniment parts below them; on the right the
     // pedal and footswitches and the song.
-    auto* left = new QVBoxLayout;
-    left->addWidget(buildStyleGroup());
-    left->addWidget(buildTransposeGroup());
-    left->addWidget(buildSplitGroup());
-    left->addStretch();
-
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(buildVoicesGroup());
-    middle->addWidget(buildAccompanimentGroup());
-    middle->addStretch();
-
-    auto* right = new QVBoxLayout;
-    right->addWidget(buildControllerGroup());
-    right->addWidget(buildSongGroup());
-    right->addStretch();
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left);
-    columns->addLayout(middle);
-    columns->addLayout(right);
+    QHBoxLayout* columns =
+        groupColumns({{buildStyleGroup(), buildTransposeGroup(), buildSplitGroup()},
+                      {buildVoicesGroup(), buildAccompanimentGroup()},
+                      {buildControllerGroup(), buildSongGroup()}});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildTopLine());
@@ -119,11 +110,12 @@ void EditEntryDialog::buildLayout() {
 QWidget* EditEntryDialog::buildTopLine() {
     auto* line = new QWidget(this);
     title_ = new QLineEdit(line);
-    setControlId(title_, 1033);
+    setControlId(title_, ids::editEntry::Title);
     title_->setMaxLength(EditEntryForm::MaxTitleLength);
     title_->setValidator(new Text1252Validator(false, title_));
     title_->setFixedWidth(title_->fontMetrics().averageCharWidth() * 24);
-    active_ = makeCheck(line, 1000, uiText(msg::EditEntryActiveLabel, context_.lang));
+    active_ =
+        makeCheck(line, ids::editEntry::Active, uiText(msg::EditEntryActiveLabel, context_.lang));
     active_->setLayoutDirection(Qt::RightToLeft); // caption before the box, like "Title:"
 
     auto* layout = new QHBoxLayout(line);
@@ -137,9 +129,9 @@ QWidget* EditEntryDialog::buildTopLine() {
 }
 
 QWidget* EditEntryDialog::buildStyleGroup() {
-    QGroupBox* box = group(this, QStringLiteral("Style"), "Style");
+    QGroupBox* box = makeGroup(this, QStringLiteral("Style"), "Style");
     style_ = new QComboBox(box);
-    setControlId(style_, 1025);
+    setControlId(style_, ids::editEntry::Style);
     style_->setModel(new StyleListModel(*context_.styles, *context_.diskStyles, style_));
     style_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     style_->setMinimumContentsLength(kStyleBoxCharacters);
@@ -147,15 +139,15 @@ QWidget* EditEntryDialog::buildStyleGroup() {
     if (auto* list = qobject_cast<QListView*>(style_->view()))
         list->setUniformItemSizes(true);
 
-    tempo_ = makeNumberBox(box, 1026);
-    stopAccomp_ = makeCheck(box, 1105, QStringLiteral("Stop Accomp."));
+    tempo_ = makeNumberBox(box, ids::editEntry::Tempo);
+    stopAccomp_ = makeCheck(box, ids::editEntry::StopAccomp, QStringLiteral("Stop Accomp."));
 
     mainGroup_ = new QButtonGroup(this);
     auto* mainLine = new QHBoxLayout;
     mainLine->addWidget(new QLabel(QStringLiteral("Main"), box));
     for (int i = 0; i < 4; ++i) {
         auto* radio = new QRadioButton(QString(QLatin1Char(char('A' + i))), box);
-        setControlId(radio, 1028 + i);
+        setControlId(radio, ids::editEntry::MainA + i);
         mainGroup_->addButton(radio, i);
         main_[static_cast<size_t>(i)] = radio;
         mainLine->addWidget(radio);
@@ -172,7 +164,7 @@ QWidget* EditEntryDialog::buildStyleGroup() {
 }
 
 QWidget* EditEntryDialog::buildVoicesGroup() {
-    QGroupBox* box = group(this, QStringLiteral("Voices"), "Voices");
+    QGroupBox* box = makeGroup(this, QStringLiteral("Voices"), "Voices");
     auto* grid = new QGridLayout(box);
     grid->addWidget(heading(box, QStringLiteral("Vol.")), 0, 2);
     grid->addWidget(heading(box, QStringLiteral("Octave")), 0, 3);
@@ -191,8 +183,9 @@ QWidget* EditEntryDialog::buildVoicesGroup() {
         grid->addWidget(row.volume, r, 2);
         grid->addWidget(row.octave, r, 3);
     }
-    hold_ = makeCheck(box, 1062, QStringLiteral("Hold"));
-    upperOctave_ = makeListBox(box, 1131, signedItems(kUpperOctaveFirst, kUpperOctaveCount));
+    hold_ = makeCheck(box, ids::editEntry::Hold, QStringLiteral("Hold"));
+    upperOctave_ = makeListBox(box, ids::editor::UpperOctave,
+                               signedItems(kUpperOctaveFirst, kUpperOctaveCount));
     auto* last = new QHBoxLayout;
     last->addWidget(hold_);
     last->addStretch();
@@ -204,11 +197,11 @@ QWidget* EditEntryDialog::buildVoicesGroup() {
 }
 
 QWidget* EditEntryDialog::buildTransposeGroup() {
-    QGroupBox* box = group(this, QStringLiteral("Transpose"), "Transpose");
+    QGroupBox* box = makeGroup(this, QStringLiteral("Transpose"), "Transpose");
     const QStringList items = signedItems(kTransposeFirst, kTransposeCount);
-    transposeMaster_ = makeListBox(box, 1133, items);
-    transposeSong_ = makeListBox(box, 1134, items);
-    transposeKeyboard_ = makeListBox(box, 1135, items);
+    transposeMaster_ = makeListBox(box, ids::editEntry::TransposeMaster, items);
+    transposeSong_ = makeListBox(box, ids::editEntry::TransposeSong, items);
+    transposeKeyboard_ = makeListBox(box, ids::editEntry::TransposeKeyboard, items);
     auto* grid = new QGridLayout(box);
     addLabelled(grid, 0, 0, QStringLiteral("Master:"), transposeMaster_);
     addLabelled(grid, 1, 0, QStringLiteral("Song:"), transposeSong_);
@@ -219,26 +212,22 @@ QWidget* EditEntryDialog::buildTransposeGroup() {
 
 QWidget* EditEntryDialog::buildSplitGroup() {
     QGroupBox* box =
-        group(this, QStringLiteral("Split / Fingering / Vocal Harmony"), "SplitFingering");
-    splitAccomp_ = makeListBox(box, 1103, notes_);
-    splitLeft_ = makeListBox(box, 1107, notes_);
-    splitRight_ = makeListBox(box, 1108, notes_);
-    fingering_ = makeListBox(box, 1104, fingeringItems());
-    vocalHarmony_ = makeCheck(box, 1173, QStringLiteral("V. H."));
+        makeGroup(this, QStringLiteral("Split / Fingering / Vocal Harmony"), "SplitFingering");
+    split_ = std::make_unique<SplitWidgets>(SplitWidgets::make(box, notes_));
     auto* grid = new QGridLayout(box);
-    addLabelled(grid, 0, 0, QStringLiteral("Accomp.:"), splitAccomp_);
-    addLabelled(grid, 1, 0, QStringLiteral("Left:"), splitLeft_);
-    addLabelled(grid, 2, 0, QStringLiteral("Right:"), splitRight_);
-    addLabelled(grid, 3, 0, QStringLiteral("Fingering:"), fingering_);
-    grid->addWidget(vocalHarmony_, 4, 1);
+    addLabelled(grid, 0, 0, QStringLiteral("Accomp.:"), split_->accomp);
+    addLabelled(grid, 1, 0, QStringLiteral("Left:"), split_->left);
+    addLabelled(grid, 2, 0, QStringLiteral("Right:"), split_->right);
+    addLabelled(grid, 3, 0, QStringLiteral("Fingering:"), split_->fingering);
+    grid->addWidget(split_->vocalHarmony, 4, 1);
     grid->setColumnStretch(2, 1);
     return box;
 }
 
 QWidget* EditEntryDialog::buildAccompanimentGroup() {
-    QGroupBox* box = group(this, QStringLiteral("Accompaniment"), "Accompaniment");
-    accVolume_ = makeNumberBox(box, 1032);
-    autoAccomp_ = makeCheck(box, 1121, QStringLiteral("Auto Accomp."));
+    QGroupBox* box = makeGroup(this, QStringLiteral("Accompaniment"), "Accompaniment");
+    accVolume_ = makeNumberBox(box, ids::editEntry::AccVolume);
+    autoAccomp_ = makeCheck(box, ids::editEntry::AutoAccomp, QStringLiteral("Auto Accomp."));
     auto* top = new QHBoxLayout;
     top->addWidget(makeLabel(accVolume_, QStringLiteral("Vol.:")));
     top->addWidget(accVolume_);
@@ -275,7 +264,7 @@ QWidget* EditEntryDialog::buildAccompanimentGroup() {
 }
 
 QWidget* EditEntryDialog::buildControllerGroup() {
-    QGroupBox* box = group(this, QStringLiteral("Controller"), "Controller");
+    QGroupBox* box = makeGroup(this, QStringLiteral("Controller"), "Controller");
     pedal_ = std::make_unique<VolumePedalWidgets>(VolumePedalWidgets::make(box));
     for (int i = 0; i < 2; ++i)
         footswitches_[static_cast<size_t>(i)] = std::make_unique<FootswitchWidgets>(
@@ -292,20 +281,20 @@ QWidget* EditEntryDialog::buildControllerGroup() {
 }
 
 QWidget* EditEntryDialog::buildSongGroup() {
-    QGroupBox* box = group(this, QStringLiteral("Song"), "Song");
-    songPlayer_ = makeCheck(box, 1120, QStringLiteral("Song Player:"));
+    QGroupBox* box = makeGroup(this, QStringLiteral("Song"), "Song");
+    songPlayer_ = makeCheck(box, ids::editEntry::SongPlayer, QStringLiteral("Song Player:"));
     songPlayer_->setLayoutDirection(Qt::RightToLeft);
-    songVolume_ = makeNumberBox(box, 1075);
+    songVolume_ = makeNumberBox(box, ids::editor::SongVolume);
     song_ = new QLineEdit(box);
-    setControlId(song_, 1122);
+    setControlId(song_, ids::editEntry::Song);
     song_->setValidator(new Text1252Validator(false, song_));
     song_->setMinimumWidth(song_->fontMetrics().averageCharWidth() * 36);
-    QPushButton* browse = button(box, 1126, QStringLiteral("..."));
+    QPushButton* browse = button(box, ids::editEntry::BrowseSong, QStringLiteral("..."));
     browse->setFixedWidth(browse->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
-    QPushButton* info = button(box, 1123, QStringLiteral("Info"));
-    play_ = {button(box, 1124, QStringLiteral("Play -1-")),
-             button(box, 1125, QStringLiteral("Play -2-")),
-             button(box, 1136, QStringLiteral("Play -3-"))};
+    QPushButton* info = button(box, ids::editEntry::SongInfo, QStringLiteral("Info"));
+    play_ = {button(box, ids::editEntry::Play1, QStringLiteral("Play -1-")),
+             button(box, ids::editEntry::Play2, QStringLiteral("Play -2-")),
+             button(box, ids::editEntry::Play3, QStringLiteral("Play -3-"))};
 
     connect(browse, &QPushButton::clicked, this, &EditEntryDialog::chooseSong);
     connect(info, &QPushButton::clicked, this, &EditEntryDialog::showStorageDevices);
@@ -338,11 +327,12 @@ QWidget* EditEntryDialog::buildSongGroup() {
 QWidget* EditEntryDialog::buildButtons() {
     auto* row = new QWidget(this);
     const Language lang = context_.lang;
-    QPushButton* previous = button(row, 1039, uiText(msg::EditEntryPreviousButton, lang));
-    QPushButton* next = button(row, 1038, uiText(msg::EditEntryNextButton, lang));
-    QPushButton* ok = button(row, 1, uiText(msg::RegEditorOkButton, lang));
+    QPushButton* previous =
+        button(row, ids::editEntry::Previous, uiText(msg::EditEntryPreviousButton, lang));
+    QPushButton* next = button(row, ids::editEntry::Next, uiText(msg::EditEntryNextButton, lang));
+    QPushButton* ok = button(row, ids::Ok, uiText(msg::RegEditorOkButton, lang));
     ok->setDefault(true);
-    QPushButton* cancel = button(row, 2, uiText(msg::RegEditorCancelButton, lang));
+    QPushButton* cancel = button(row, ids::Cancel, uiText(msg::RegEditorCancelButton, lang));
     connect(ok, &QPushButton::clicked, this, [this] { finish(EditEntryResult::Ok); });
     connect(previous, &QPushButton::clicked, this, [this] { finish(EditEntryResult::Previous); });
     connect(next, &QPushButton::clicked, this, [this] { finish(EditEntryResult::Next); });

@@ -7,6 +7,7 @@
 #include "ui/ArchiveListModel.h"
 #include "ui/BackupSetDialog.h"
 #include "ui/BackupSetIcons.h"
+#include "ui/ControlIds.h"
 #include "ui/GuiInteraction.h"
 #include "ui/HelpDocument.h"
 #include "ui/PaneListView.h"
@@ -32,48 +33,50 @@ namespace tombrel {
 namespace {
 
 // Buttons that are enabled whatever the panes hold (when their command is part of the program).
-const int kAlwaysEnabled[] = {1001, 1002, 1005, 1006, 1, 1042, 1046, 1049};
+const int kAlwaysEnabled[] = {
+    ids::main::RegNew, ids::main::RegOpen,  ids::main::ArchiveNew,         ids::main::ArchiveOpen,
+    ids::main::Exit,   ids::main::Settings, ids::main::SaveStyleLocations, ids::main::Help};
 
 // The control id of each button the command-state rules decide.
 std::map<int, bool> statesById(const CommandStates& states) {
     const RegCommandStates& r = states.registration;
     const ArchiveCommandStates& a = states.archive;
     return {
-        {1003, r.save},
-        {1009, r.saveAs},
-        {1004, r.close},
-        {1010, r.list},
-        {1030, r.newBank},
-        {1020, r.newEntry},
-        {1033, r.editEntry},
-        {1021, r.copyToArchive},
-        {1024, r.moveToArchive},
-        {1025, r.deleteEntries},
-        {1050, r.multiChange},
-        {1040, r.search},
-        {1043, r.protocol},
-        {1047, r.updateStyles},
-        {1026, r.up},
-        {1029, r.down},
-        {1007, a.save},
-        {1036, a.saveAs},
-        {1008, a.close},
-        {1011, a.list},
-        {1032, a.newCategory},
-        {1035, a.editCategory},
-        {1052, a.sortCategory},
-        {1031, a.newBank},
-        {1012, a.newEntry},
-        {1034, a.editEntry},
-        {1013, a.copyToRegistrations},
-        {1014, a.moveToRegistrations},
-        {1015, a.deleteEntries},
-        {1051, a.multiChange},
-        {1041, a.search},
-        {1044, a.protocol},
-        {1048, a.updateStyles},
-        {1016, a.up},
-        {1017, a.down},
+        {ids::main::RegSave, r.save},
+        {ids::main::RegSaveAs, r.saveAs},
+        {ids::main::RegClose, r.close},
+        {ids::main::RegList, r.list},
+        {ids::main::RegNewBank, r.newBank},
+        {ids::main::RegNewEntry, r.newEntry},
+        {ids::main::RegEditEntry, r.editEntry},
+        {ids::main::CopyToArchive, r.copyToArchive},
+        {ids::main::MoveToArchive, r.moveToArchive},
+        {ids::main::RegDelete, r.deleteEntries},
+        {ids::main::RegMultiChange, r.multiChange},
+        {ids::main::RegSearch, r.search},
+        {ids::main::RegProtocol, r.protocol},
+        {ids::main::RegUpdateStyles, r.updateStyles},
+        {ids::main::RegUp, r.up},
+        {ids::main::RegDown, r.down},
+        {ids::main::ArchiveSave, a.save},
+        {ids::main::ArchiveSaveAs, a.saveAs},
+        {ids::main::ArchiveClose, a.close},
+        {ids::main::ArchiveList, a.list},
+        {ids::main::NewCategory, a.newCategory},
+        {ids::main::EditCategory, a.editCategory},
+        {ids::main::SortCategory, a.sortCategory},
+        {ids::main::ArchiveNewBank, a.newBank},
+        {ids::main::ArchiveNewEntry, a.newEntry},
+        {ids::main::ArchiveEditEntry, a.editEntry},
+        {ids::main::CopyToRegistrations, a.copyToRegistrations},
+        {ids::main::MoveToRegistrations, a.moveToRegistrations},
+        {ids::main::ArchiveDelete, a.deleteEntries},
+        {ids::main::ArchiveMultiChange, a.multiChange},
+        {ids::main::ArchiveSearch, a.search},
+        {ids::main::ArchiveProtocol, a.protocol},
+        {ids::main::ArchiveUpdateStyles, a.updateStyles},
+        {ids::main::ArchiveUp, a.up},
+        {ids::main::ArchiveDown, a.down},
     };
 }
 

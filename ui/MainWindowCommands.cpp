@@ -5,6 +5,7 @@
 
 #include "core/commands/ListCommands.h"
 #include "ui/ArchiveListModel.h"
+#include "ui/ControlIds.h"
 #include "ui/PaneListView.h"
 #include "ui/RegListModel.h"
 
@@ -20,32 +21,34 @@ void MainWindow::connectCommands() {
     const auto on = [this](int id, auto handler) {
         connect(static_cast<QPushButton*>(control(id)), &QPushButton::clicked, this, handler);
     };
-    on(1001, [this] { runRegFileCommand([this] { reg_.newRegBackup(); }); });
-    on(1002, [this] { runRegFileCommand([this] { reg_.openRegBackup(); }); });
-    on(1003, [this] { runRegFileCommand([this] { reg_.saveRegBackup(); }); });
-    on(1009, [this] { runRegFileCommand([this] { reg_.saveRegBackupAs(); }); });
-    on(1004, [this] { runRegFileCommand([this] { reg_.closeRegBackup(); }); });
+    on(ids::main::RegNew, [this] { runRegFileCommand([this] { reg_.newRegBackup(); }); });
+    on(ids::main::RegOpen, [this] { runRegFileCommand([this] { reg_.openRegBackup(); }); });
+    on(ids::main::RegSave, [this] { runRegFileCommand([this] { reg_.saveRegBackup(); }); });
+    on(ids::main::RegSaveAs, [this] { runRegFileCommand([this] { reg_.saveRegBackupAs(); }); });
+    on(ids::main::RegClose, [this] { runRegFileCommand([this] { reg_.closeRegBackup(); }); });
     connect(regRecent_, &QComboBox::activated, this, [this](int index) {
         runRegFileCommand([this, index] { reg_.selectRecentRegistration(index); });
     });
 
-    on(1005, [this] { runArchiveFileCommand([this] { arch_.newArchive(); }); });
-    on(1006, [this] { runArchiveFileCommand([this] { arch_.openArchive(); }); });
-    on(1007, [this] { runArchiveFileCommand([this] { arch_.saveArchive(); }); });
-    on(1036, [this] { runArchiveFileCommand([this] { arch_.saveArchiveAs(); }); });
-    on(1008, [this] { runArchiveFileCommand([this] { arch_.closeArchive(); }); });
+    on(ids::main::ArchiveNew, [this] { runArchiveFileCommand([this] { arch_.newArchive(); }); });
+    on(ids::main::ArchiveOpen, [this] { runArchiveFileCommand([this] { arch_.openArchive(); }); });
+    on(ids::main::ArchiveSave, [this] { runArchiveFileCommand([this] { arch_.saveArchive(); }); });
+    on(ids::main::ArchiveSaveAs,
+       [this] { runArchiveFileCommand([this] { arch_.saveArchiveAs(); }); });
+    on(ids::main::ArchiveClose,
+       [this] { runArchiveFileCommand([this] { arch_.closeArchive(); }); });
     connect(archRecent_, &QComboBox::activated, this, [this](int index) {
         runArchiveFileCommand([this, index] { arch_.selectRecentArchive(index); });
     });
 
     connectListCommands();
-    on(1032, [this] { newCategory(); });
-    on(1035, [this] { editCategory(); });
-    on(1052, [this] { sortCategory(); });
+    on(ids::main::NewCategory, [this] { newCategory(); });
+    on(ids::main::EditCategory, [this] { editCategory(); });
+    on(ids::main::SortCategory, [this] { sortCategory(); });
 
-    on(1, [this] { leave(); });
-    on(1042, [this] { editSettings(); });
-    on(1049, [this] { showHelp(); });
+    on(ids::main::Exit, [this] { leave(); });
+    on(ids::main::Settings, [this] { editSettings(); });
+    on(ids::main::Help, [this] { showHelp(); });
 
     connect(flashFactory_, &QRadioButton::clicked, this, [this] { chooseFlashFactory(); });
     connect(flashDefault_, &QRadioButton::clicked, this, [this] { chooseFlashDefault(); });
@@ -131,60 +134,65 @@ void MainWindow::connectListCommands() {
     };
     const Pane left = Pane::Registration;
     const Pane right = Pane::Archive;
-    on(1030, left, ShowRegList, [this](ListSelection& r, ListSelection&) { newRegBank(reg_, r); });
-    on(1020, left, ShowRegList,
+    on(ids::main::RegNewBank, left, ShowRegList,
+       [this](ListSelection& r, ListSelection&) { newRegBank(reg_, r); });
+    on(ids::main::RegNewEntry, left, ShowRegList,
        [this](ListSelection& r, ListSelection&) { newRegEntry(reg_, r, extendedMode_); });
-    on(1033, left, ShowRegList,
+    on(ids::main::RegEditEntry, left, ShowRegList,
        [this](ListSelection& r, ListSelection&) { editRegLine(reg_, r, *entryDialogs_); });
-    on(1025, left, ShowRegList,
+    on(ids::main::RegDelete, left, ShowRegList,
        [this](ListSelection& r, ListSelection&) { deleteRegLines(reg_, r, extendedMode_, ui_); });
-    on(1026, left, ShowRegList,
+    on(ids::main::RegUp, left, ShowRegList,
        [this](ListSelection& r, ListSelection&) { moveRegLineUp(reg_, r); });
-    on(1029, left, ShowRegList,
+    on(ids::main::RegDown, left, ShowRegList,
        [this](ListSelection& r, ListSelection&) { moveRegLineDown(reg_, r); });
-    on(1021, left, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
+    on(ids::main::CopyToArchive, left, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
         transferToArchive(reg_, r, arch_, a, TransferMode::Copy);
     });
-    on(1024, left, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
+    on(ids::main::MoveToArchive, left, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
         transferToArchive(reg_, r, arch_, a, TransferMode::Move);
     });
 
-    on(1031, right, ShowArchiveList,
+    on(ids::main::ArchiveNewBank, right, ShowArchiveList,
        [this](ListSelection&, ListSelection& a) { newArchiveBank(arch_, a); });
-    on(1012, right, ShowArchiveList,
+    on(ids::main::ArchiveNewEntry, right, ShowArchiveList,
        [this](ListSelection&, ListSelection& a) { newArchiveEntry(arch_, a); });
-    on(1034, right, ShowArchiveList, [this](ListSelection&, ListSelection& a) {
-        editArchiveLine(arch_, a, reg_, *entryDialogs_);
-    });
-    on(1015, right, ShowArchiveList,
+    on(ids::main::ArchiveEditEntry, right, ShowArchiveList,
+       [this](ListSelection&, ListSelection& a) {
+           editArchiveLine(arch_, a, reg_, *entryDialogs_);
+       });
+    on(ids::main::ArchiveDelete, right, ShowArchiveList,
        [this](ListSelection&, ListSelection& a) { deleteArchiveLines(arch_, a, ui_); });
-    on(1016, right, ShowArchiveList,
+    on(ids::main::ArchiveUp, right, ShowArchiveList,
        [this](ListSelection&, ListSelection& a) { moveArchiveLineUp(arch_, a); });
-    on(1017, right, ShowArchiveList,
+    on(ids::main::ArchiveDown, right, ShowArchiveList,
        [this](ListSelection&, ListSelection& a) { moveArchiveLineDown(arch_, a); });
-    on(1013, right, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
-        transferToRegistrations(arch_, a, reg_, r, TransferMode::Copy);
-    });
-    on(1014, right, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
-        transferToRegistrations(arch_, a, reg_, r, TransferMode::Move);
-    });
-    on(1050, left, ShowRegList, [this](ListSelection& r, ListSelection&) {
+    on(ids::main::CopyToRegistrations, right, ShowBothLists,
+       [this](ListSelection& r, ListSelection& a) {
+           transferToRegistrations(arch_, a, reg_, r, TransferMode::Copy, ui_);
+       });
+    on(ids::main::MoveToRegistrations, right, ShowBothLists,
+       [this](ListSelection& r, ListSelection& a) {
+           transferToRegistrations(arch_, a, reg_, r, TransferMode::Move, ui_);
+       });
+    on(ids::main::RegMultiChange, left, ShowRegList, [this](ListSelection& r, ListSelection&) {
         multiChangeRegLines(reg_, r, *entryDialogs_, ui_);
     });
-    on(1051, right, ShowArchiveList, [this](ListSelection&, ListSelection& a) {
-        multiChangeArchiveLines(arch_, a, reg_, *entryDialogs_, ui_);
-    });
+    on(ids::main::ArchiveMultiChange, right, ShowArchiveList,
+       [this](ListSelection&, ListSelection& a) {
+           multiChangeArchiveLines(arch_, a, reg_, *entryDialogs_, ui_);
+       });
 
     const auto button = [this](int id, auto handler) {
         connect(static_cast<QPushButton*>(control(id)), &QPushButton::clicked, this, handler);
     };
-    button(1040, [this] { search(Pane::Registration); });
-    button(1041, [this] { search(Pane::Archive); });
-    button(1043, [this] { writeProtocol(Pane::Registration); });
-    button(1044, [this] { writeProtocol(Pane::Archive); });
-    button(1047, [this] { updateStyleLocationsCommand(Pane::Registration); });
-    button(1048, [this] { updateStyleLocationsCommand(Pane::Archive); });
-    button(1046, [this] { saveStyleLocationsCommand(); });
+    button(ids::main::RegSearch, [this] { search(Pane::Registration); });
+    button(ids::main::ArchiveSearch, [this] { search(Pane::Archive); });
+    button(ids::main::RegProtocol, [this] { writeProtocol(Pane::Registration); });
+    button(ids::main::ArchiveProtocol, [this] { writeProtocol(Pane::Archive); });
+    button(ids::main::RegUpdateStyles, [this] { updateStyleLocationsCommand(Pane::Registration); });
+    button(ids::main::ArchiveUpdateStyles, [this] { updateStyleLocationsCommand(Pane::Archive); });
+    button(ids::main::SaveStyleLocations, [this] { saveStyleLocationsCommand(); });
 }
 
 void MainWindow::afterCommand(Pane pane) {
@@ -247,7 +255,7 @@ void MainWindow::regListDoubleClicked(int row) {
     if (selection.onlyReal(static_cast<int>(reg_.lines().size())) != row)
         return;
     // Edit Entry, when that command is part of the program.
-    if (QWidget* edit = control(1033); edit && edit->isEnabled())
+    if (QWidget* edit = control(ids::main::RegEditEntry); edit && edit->isEnabled())
         static_cast<QPushButton*>(edit)->click();
 }
 
@@ -255,7 +263,8 @@ void MainWindow::archiveListDoubleClicked(int row) {
     const int size = static_cast<int>(arch_.list().size());
     if (selectionOf(*archList_).onlyReal(size) != row)
         return;
-    const int id = arch_.list()[static_cast<size_t>(row)].isCategory ? 1035 : 1034;
+    const int id = arch_.list()[static_cast<size_t>(row)].isCategory ? ids::main::EditCategory
+                                                                     : ids::main::ArchiveEditEntry;
     if (QWidget* button = control(id); button && button->isEnabled())
         static_cast<QPushButton*>(button)->click();
 }

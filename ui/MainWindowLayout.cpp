@@ -3,6 +3,7 @@
 #include "ui/MainWindow.h"
 
 #include "ui/ArchiveListModel.h"
+#include "ui/ControlIds.h"
 #include "ui/PaneListView.h"
 #include "ui/RegListModel.h"
 #include "ui/UiText.h"
@@ -82,15 +83,15 @@ QWidget* MainWindow::buildStyleNameRow() {
     layout->addWidget(version, 0, Qt::AlignTop);
 
     auto* flash = new QGroupBox(uiText(msg::FlashStylesNames, lang_), row);
-    setControlId(flash, 1137);
+    setControlId(flash, ids::main::FlashGroup);
     auto* flashLayout = new QHBoxLayout(flash);
     flashFactory_ = new QRadioButton(uiText(msg::FlashFactory, lang_), flash);
-    setControlId(flashFactory_, 1019);
+    setControlId(flashFactory_, ids::main::FlashFactory);
     flashDefault_ = new QRadioButton(uiText(msg::FlashDefault, lang_), flash);
-    setControlId(flashDefault_, 1037);
+    setControlId(flashDefault_, ids::main::FlashDefault);
     flashIndividual_ = new QRadioButton(uiText(msg::FlashIndividual, lang_), flash);
-    setControlId(flashIndividual_, 1038);
-    flashFile_ = pathField(flash, 1039);
+    setControlId(flashIndividual_, ids::main::FlashIndividual);
+    flashFile_ = pathField(flash, ids::main::FlashFile);
     flashLayout->addWidget(flashFactory_);
     flashLayout->addWidget(flashDefault_);
     flashLayout->addWidget(flashIndividual_);
@@ -100,13 +101,13 @@ QWidget* MainWindow::buildStyleNameRow() {
         flashGroup->addButton(b);
 
     auto* disk = new QGroupBox(uiText(msg::DiskStylesNames, lang_), row);
-    setControlId(disk, 1138);
+    setControlId(disk, ids::main::DiskGroup);
     auto* diskLayout = new QHBoxLayout(disk);
     diskNumber_ = new QRadioButton(uiText(msg::DiskNumber, lang_), disk);
-    setControlId(diskNumber_, 1110);
+    setControlId(diskNumber_, ids::main::DiskNumber);
     diskFolder_ = new QRadioButton(uiText(msg::DiskFolder, lang_), disk);
-    setControlId(diskFolder_, 1111);
-    diskFolderText_ = pathField(disk, 1045);
+    setControlId(diskFolder_, ids::main::DiskFolder);
+    diskFolderText_ = pathField(disk, ids::main::DiskFolderText);
     diskLayout->addWidget(diskNumber_);
     diskLayout->addWidget(diskFolder_);
     diskLayout->addWidget(diskFolderText_, 1);
@@ -119,10 +120,11 @@ QWidget* MainWindow::buildStyleNameRow() {
 
     auto* buttons = new QGridLayout;
     buttons->setSpacing(3);
-    buttons->addWidget(makeButton(1, msg::Exit), 0, 0);
-    buttons->addWidget(makeButton(1042, msg::SettingsButton), 0, 1);
-    buttons->addWidget(makeButton(1046, msg::SaveStyleLocationsButton), 1, 0);
-    buttons->addWidget(makeButton(1049, msg::HelpButton), 1, 1);
+    buttons->addWidget(makeButton(ids::main::Exit, msg::Exit), 0, 0);
+    buttons->addWidget(makeButton(ids::main::Settings, msg::SettingsButton), 0, 1);
+    buttons->addWidget(makeButton(ids::main::SaveStyleLocations, msg::SaveStyleLocationsButton), 1,
+                       0);
+    buttons->addWidget(makeButton(ids::main::Help, msg::HelpButton), 1, 1);
     layout->addLayout(buttons);
     return row;
 }
@@ -134,47 +136,47 @@ QGroupBox* MainWindow::buildRegistrationPane() {
 
     auto* files = new QHBoxLayout;
     files->setSpacing(3);
-    files->addWidget(makeButton(1001, msg::NewButton));
-    files->addWidget(makeButton(1002, msg::OpenButton));
-    files->addWidget(makeButton(1003, msg::SaveButton));
-    files->addWidget(makeButton(1009, msg::SaveAsButton));
-    files->addWidget(makeButton(1004, msg::CloseButton));
+    files->addWidget(makeButton(ids::main::RegNew, msg::NewButton));
+    files->addWidget(makeButton(ids::main::RegOpen, msg::OpenButton));
+    files->addWidget(makeButton(ids::main::RegSave, msg::SaveButton));
+    files->addWidget(makeButton(ids::main::RegSaveAs, msg::SaveAsButton));
+    files->addWidget(makeButton(ids::main::RegClose, msg::CloseButton));
     layout->addLayout(files);
-    regRecent_ = recentCombo(regPane_, 1022);
+    regRecent_ = recentCombo(regPane_, ids::main::RegRecent);
     layout->addWidget(regRecent_);
 
     regList_ = new PaneListView(PaneLineDelegate::Kind::Registration, regPane_);
-    setControlId(regList_, 1010);
+    setControlId(regList_, ids::main::RegList);
     regModel_ = new RegListModel(reg_, this);
     regList_->setModel(regModel_);
     auto* middle = new QHBoxLayout;
     middle->addWidget(regList_, 1);
     middle->addLayout(buttonColumn({
-        makeButton(1030, msg::NewBankButton),
-        makeButton(1020, msg::NewEntryButton),
-        makeButton(1033, msg::EditEntryButton),
-        makeButton(1021, msg::CopyToArchiveButton),
-        makeButton(1024, msg::MoveToArchiveButton),
-        makeButton(1025, msg::DeleteButton),
-        makeButton(1026, msg::UpButton),
-        makeButton(1029, msg::DownButton),
-        makeButton(1050, msg::MultiChangeButton),
-        makeButton(1040, msg::SearchButton),
-        makeButton(1043, msg::ProtocolButton),
-        makeButton(1047, msg::UpdateStylesButton),
+        makeButton(ids::main::RegNewBank, msg::NewBankButton),
+        makeButton(ids::main::RegNewEntry, msg::NewEntryButton),
+        makeButton(ids::main::RegEditEntry, msg::EditEntryButton),
+        makeButton(ids::main::CopyToArchive, msg::CopyToArchiveButton),
+        makeButton(ids::main::MoveToArchive, msg::MoveToArchiveButton),
+        makeButton(ids::main::RegDelete, msg::DeleteButton),
+        makeButton(ids::main::RegUp, msg::UpButton),
+        makeButton(ids::main::RegDown, msg::DownButton),
+        makeButton(ids::main::RegMultiChange, msg::MultiChangeButton),
+        makeButton(ids::main::RegSearch, msg::SearchButton),
+        makeButton(ids::main::RegProtocol, msg::ProtocolButton),
+        makeButton(ids::main::RegUpdateStyles, msg::UpdateStylesButton),
     }));
     layout->addLayout(middle, 1);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(new QLabel(uiText(msg::KeyboardLabel, lang_), regPane_));
     keyboardName_ = new QLabel(regPane_);
-    setControlId(keyboardName_, 1018);
+    setControlId(keyboardName_, ids::main::KeyboardName);
     bottom->addWidget(keyboardName_);
     bottom->addStretch();
     regModified_ = makeModifiedMark(regPane_, QStringLiteral("registrationModifiedMark"));
     bottom->addWidget(regModified_);
     regCount_ = new QLabel(regPane_);
-    setControlId(regCount_, 1027);
+    setControlId(regCount_, ids::main::RegCount);
     bottom->addWidget(regCount_);
     layout->addLayout(bottom);
     return regPane_;
@@ -182,42 +184,42 @@ QGroupBox* MainWindow::buildRegistrationPane() {
 
 QGroupBox* MainWindow::buildArchivePane() {
     archPane_ = new QGroupBox(uiText(msg::ArchivePane, lang_), this);
-    setControlId(archPane_, 1139);
+    setControlId(archPane_, ids::main::ArchivePane);
     auto* layout = new QVBoxLayout(archPane_);
 
     auto* files = new QHBoxLayout;
     files->setSpacing(3);
-    files->addWidget(makeButton(1005, msg::NewButton));
-    files->addWidget(makeButton(1006, msg::OpenButton));
-    files->addWidget(makeButton(1007, msg::SaveButton));
-    files->addWidget(makeButton(1036, msg::SaveAsButton));
-    files->addWidget(makeButton(1008, msg::CloseButton));
+    files->addWidget(makeButton(ids::main::ArchiveNew, msg::NewButton));
+    files->addWidget(makeButton(ids::main::ArchiveOpen, msg::OpenButton));
+    files->addWidget(makeButton(ids::main::ArchiveSave, msg::SaveButton));
+    files->addWidget(makeButton(ids::main::ArchiveSaveAs, msg::SaveAsButton));
+    files->addWidget(makeButton(ids::main::ArchiveClose, msg::CloseButton));
     layout->addLayout(files);
-    archRecent_ = recentCombo(archPane_, 1023);
+    archRecent_ = recentCombo(archPane_, ids::main::ArchiveRecent);
     layout->addWidget(archRecent_);
 
     archList_ = new PaneListView(PaneLineDelegate::Kind::Archive, archPane_);
-    setControlId(archList_, 1011);
+    setControlId(archList_, ids::main::ArchiveList);
     archModel_ = new ArchiveListModel(arch_, this);
     archList_->setModel(archModel_);
     auto* middle = new QHBoxLayout;
     // The transfer buttons of both panes face each other between the two lists.
     middle->addLayout(buttonColumn({
-        makeButton(1032, msg::NewCategoryButton),
-        makeButton(1035, msg::EditCategoryButton),
-        makeButton(1052, msg::SortCategoryButton),
-        makeButton(1031, msg::NewBankButton),
-        makeButton(1012, msg::NewEntryButton),
-        makeButton(1034, msg::EditEntryButton),
-        makeButton(1013, msg::CopyToRegistrationsButton),
-        makeButton(1014, msg::MoveToRegistrationsButton),
-        makeButton(1015, msg::DeleteButton),
-        makeButton(1016, msg::UpButton),
-        makeButton(1017, msg::DownButton),
-        makeButton(1051, msg::MultiChangeButton),
-        makeButton(1041, msg::SearchButton),
-        makeButton(1044, msg::ProtocolButton),
-        makeButton(1048, msg::UpdateStylesButton),
+        makeButton(ids::main::NewCategory, msg::NewCategoryButton),
+        makeButton(ids::main::EditCategory, msg::EditCategoryButton),
+        makeButton(ids::main::SortCategory, msg::SortCategoryButton),
+        makeButton(ids::main::ArchiveNewBank, msg::NewBankButton),
+        makeButton(ids::main::ArchiveNewEntry, msg::NewEntryButton),
+        makeButton(ids::main::ArchiveEditEntry, msg::EditEntryButton),
+        makeButton(ids::main::CopyToRegistrations, msg::CopyToRegistrationsButton),
+        makeButton(ids::main::MoveToRegistrations, msg::MoveToRegistrationsButton),
+        makeButton(ids::main::ArchiveDelete, msg::DeleteButton),
+        makeButton(ids::main::ArchiveUp, msg::UpButton),
+        makeButton(ids::main::ArchiveDown, msg::DownButton),
+        makeButton(ids::main::ArchiveMultiChange, msg::MultiChangeButton),
+        makeButton(ids::main::ArchiveSearch, msg::SearchButton),
+        makeButton(ids::main::ArchiveProtocol, msg::ProtocolButton),
+        makeButton(ids::main::ArchiveUpdateStyles, msg::UpdateStylesButton),
     }));
     middle->addWidget(archList_, 1);
     layout->addLayout(middle, 1);
@@ -227,7 +229,7 @@ QGroupBox* MainWindow::buildArchivePane() {
     archModified_ = makeModifiedMark(archPane_, QStringLiteral("archiveModifiedMark"));
     bottom->addWidget(archModified_);
     archCount_ = new QLabel(archPane_);
-    setControlId(archCount_, 1028);
+    setControlId(archCount_, ids::main::ArchiveCount);
     bottom->addWidget(archCount_);
     layout->addLayout(bottom);
     return archPane_;
@@ -248,18 +250,20 @@ void MainWindow::installShortcuts() {
         int archiveId;
     };
     const PaneKey paneKeys[] = {
-        {QKeySequence::New, 1001, 1005},
-        {QKeySequence::Open, 1002, 1006},
-        {QKeySequence::Save, 1003, 1007},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), 1009, 1036},
-        {QKeySequence(Qt::CTRL | Qt::Key_W), 1004, 1008},
-        {QKeySequence(Qt::Key_Delete), 1025, 1015},
-        {QKeySequence(Qt::Key_Insert), 1020, 1012},
-        {QKeySequence(Qt::CTRL | Qt::Key_F), 1040, 1041},
-        {QKeySequence(Qt::CTRL | Qt::Key_Up), 1026, 1016},
-        {QKeySequence(Qt::CTRL | Qt::Key_Down), 1029, 1017},
-        {QKeySequence(Qt::CTRL | Qt::Key_M), 1050, 1051},
-        {QKeySequence(Qt::CTRL | Qt::Key_P), 1043, 1044},
+        {QKeySequence::New, ids::main::RegNew, ids::main::ArchiveNew},
+        {QKeySequence::Open, ids::main::RegOpen, ids::main::ArchiveOpen},
+        {QKeySequence::Save, ids::main::RegSave, ids::main::ArchiveSave},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), ids::main::RegSaveAs,
+         ids::main::ArchiveSaveAs},
+        {QKeySequence(Qt::CTRL | Qt::Key_W), ids::main::RegClose, ids::main::ArchiveClose},
+        {QKeySequence(Qt::Key_Delete), ids::main::RegDelete, ids::main::ArchiveDelete},
+        {QKeySequence(Qt::Key_Insert), ids::main::RegNewEntry, ids::main::ArchiveNewEntry},
+        {QKeySequence(Qt::CTRL | Qt::Key_F), ids::main::RegSearch, ids::main::ArchiveSearch},
+        {QKeySequence(Qt::CTRL | Qt::Key_Up), ids::main::RegUp, ids::main::ArchiveUp},
+        {QKeySequence(Qt::CTRL | Qt::Key_Down), ids::main::RegDown, ids::main::ArchiveDown},
+        {QKeySequence(Qt::CTRL | Qt::Key_M), ids::main::RegMultiChange,
+         ids::main::ArchiveMultiChange},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), ids::main::RegProtocol, ids::main::ArchiveProtocol},
     };
     for (const PaneKey& k : paneKeys) {
         auto* shortcut = new QShortcut(k.key, this);
@@ -280,9 +284,10 @@ void MainWindow::installShortcuts() {
         const ListSelection selection = selectionOf(*archList_);
         const std::optional<int> row = selection.onlyReal(static_cast<int>(arch_.list().size()));
         const bool category = row && arch_.list()[static_cast<size_t>(*row)].isCategory;
-        clickInFocusedPane(1033, category ? 1035 : 1034);
+        clickInFocusedPane(ids::main::RegEditEntry,
+                           category ? ids::main::EditCategory : ids::main::ArchiveEditEntry);
     });
-    for (int id : {1033, 1034, 1035})
+    for (int id : {ids::main::RegEditEntry, ids::main::ArchiveEditEntry, ids::main::EditCategory})
         control(id)->setToolTip(QKeySequence(Qt::Key_F2).toString(QKeySequence::NativeText));
 
     auto* help = new QShortcut(QKeySequence::HelpContents, this);

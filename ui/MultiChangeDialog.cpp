@@ -1,5 +1,6 @@
 #include "ui/MultiChangeDialog.h"
 
+#include "ui/ControlIds.h"
 #include "ui/NumberBox.h"
 #include "ui/RegEditorWidgets.h"
 #include "ui/UiText.h"
@@ -28,17 +29,19 @@ struct VoiceRowIds {
 };
 // By VoicePart.
 constexpr std::array<VoiceRowIds, 4> kVoiceRowIds = {{
-    {"R1", 1171, 1175, 1176, 1064, 1065, 1127},
-    {"R2", 1179, 1180, 1181, 1068, 1069, 1128},
-    {"R3", 1182, 1183, 1184, 1072, 1073, 1129},
-    {"Left", 1185, 1186, 1187, 1059, 1060, 1130},
+    {"R1", ids::multiChange::SetR1Voice, ids::multiChange::SetR1Volume,
+     ids::multiChange::SetR1Octave, ids::editor::R1Voice, ids::editor::R1Volume,
+     ids::editor::R1Octave},
+    {"R2", ids::multiChange::SetR2Voice, ids::multiChange::SetR2Volume,
+     ids::multiChange::SetR2Octave, ids::editor::R2Voice, ids::editor::R2Volume,
+     ids::editor::R2Octave},
+    {"R3", ids::multiChange::SetR3Voice, ids::multiChange::SetR3Volume,
+     ids::multiChange::SetR3Octave, ids::editor::R3Voice, ids::editor::R3Volume,
+     ids::editor::R3Octave},
+    {"Left", ids::multiChange::SetLeftVoice, ids::multiChange::SetLeftVolume,
+     ids::multiChange::SetLeftOctave, ids::editor::LeftVoice, ids::editor::LeftVolume,
+     ids::editor::LeftOctave},
 }};
-
-QGroupBox* group(QWidget* parent, const QString& title, const char* name) {
-    auto* box = new QGroupBox(title, parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
 
 size_t at(MultiChangeField field) {
     return static_cast<size_t>(field);
@@ -54,26 +57,17 @@ MultiChangeDialog::MultiChangeDialog(const MultiChangeForm& common, Interaction&
     notes_ = makeNoteListModel(this);
     setWindowTitle(uiText(msg::MultiChangeWindowTitle, lang));
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(buildVoicesGroup());
-    left->addWidget(buildSplitGroup());
-    left->addStretch();
-    auto* right = new QVBoxLayout;
-    right->addWidget(buildControllerGroup());
-    right->addWidget(buildSongGroup());
-    right->addStretch();
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left);
-    columns->addLayout(right);
+    QHBoxLayout* columns = groupColumns(
+        {{buildVoicesGroup(), buildSplitGroup()}, {buildControllerGroup(), buildSongGroup()}});
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok =
         buttons->addButton(uiText(msg::RegEditorOkButton, lang), QDialogButtonBox::AcceptRole);
-    setControlId(ok, 1);
+    setControlId(ok, ids::Ok);
     ok->setDefault(true);
     QPushButton* cancel =
         buttons->addButton(uiText(msg::RegEditorCancelButton, lang), QDialogButtonBox::RejectRole);
-    setControlId(cancel, 2);
+    setControlId(cancel, ids::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &MultiChangeDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &MultiChangeDialog::reject);
 
@@ -97,7 +91,7 @@ QCheckBox* MultiChangeDialog::makeSetBox(QWidget* parent, MultiChangeField field
 }
 
 QWidget* MultiChangeDialog::buildVoicesGroup() {
-    QGroupBox* box = group(this, QStringLiteral("Voices"), "Voices");
+    QGroupBox* box = makeGroup(this, QStringLiteral("Voices"), "Voices");
     auto* grid = new QGridLayout(box);
     const QStringList octaves = signedItems(kOctaveFirst, kOctaveCount);
     for (const VoicePart part : kVoiceParts) {
@@ -122,8 +116,9 @@ QWidget* MultiChangeDialog::buildVoicesGroup() {
                         r, 4);
         grid->addWidget(row.octave, r, 5);
     }
-    upperOctave_ = makeListBox(box, 1131, signedItems(kUpperOctaveFirst, kUpperOctaveCount));
-    grid->addWidget(makeSetBox(box, MultiChangeField::UpperOctave, 1177,
+    upperOctave_ = makeListBox(box, ids::editor::UpperOctave,
+                               signedItems(kUpperOctaveFirst, kUpperOctaveCount));
+    grid->addWidget(makeSetBox(box, MultiChangeField::UpperOctave, ids::multiChange::SetUpperOctave,
                                QStringLiteral("Set Upper-Octave:"), {upperOctave_}),
                     4, 4);
     grid->addWidget(upperOctave_, 4, 5);
@@ -133,41 +128,38 @@ QWidget* MultiChangeDialog::buildVoicesGroup() {
 
 QWidget* MultiChangeDialog::buildSplitGroup() {
     QGroupBox* box =
-        group(this, QStringLiteral("Split / Fingering / Vocal Harmony"), "SplitFingering");
-    splitAccomp_ = makeListBox(box, 1103, notes_);
-    splitLeft_ = makeListBox(box, 1107, notes_);
-    splitRight_ = makeListBox(box, 1108, notes_);
-    fingering_ = makeListBox(box, 1104, fingeringItems());
-    vocalHarmony_ = makeCheck(box, 1173, QStringLiteral("V. H."));
+        makeGroup(this, QStringLiteral("Split / Fingering / Vocal Harmony"), "SplitFingering");
+    split_ = std::make_unique<SplitWidgets>(SplitWidgets::make(box, notes_));
 
     auto* grid = new QGridLayout(box);
-    grid->addWidget(makeSetBox(box, MultiChangeField::SplitAccomp, 1188,
-                               QStringLiteral("Set Split-Accomp.:"), {splitAccomp_}),
+    grid->addWidget(makeSetBox(box, MultiChangeField::SplitAccomp, ids::multiChange::SetSplitAccomp,
+                               QStringLiteral("Set Split-Accomp.:"), {split_->accomp}),
                     0, 0);
-    grid->addWidget(splitAccomp_, 0, 1);
-    grid->addWidget(makeSetBox(box, MultiChangeField::SplitLeft, 1189,
-                               QStringLiteral("Set Split-Left:"), {splitLeft_}),
+    grid->addWidget(split_->accomp, 0, 1);
+    grid->addWidget(makeSetBox(box, MultiChangeField::SplitLeft, ids::multiChange::SetSplitLeft,
+                               QStringLiteral("Set Split-Left:"), {split_->left}),
                     1, 0);
-    grid->addWidget(splitLeft_, 1, 1);
-    grid->addWidget(makeSetBox(box, MultiChangeField::SplitRight, 1190,
-                               QStringLiteral("Set Split-Right:"), {splitRight_}),
+    grid->addWidget(split_->left, 1, 1);
+    grid->addWidget(makeSetBox(box, MultiChangeField::SplitRight, ids::multiChange::SetSplitRight,
+                               QStringLiteral("Set Split-Right:"), {split_->right}),
                     2, 0);
-    grid->addWidget(splitRight_, 2, 1);
-    grid->addWidget(makeSetBox(box, MultiChangeField::Fingering, 1191,
-                               QStringLiteral("Set Fingering:"), {fingering_}),
+    grid->addWidget(split_->right, 2, 1);
+    grid->addWidget(makeSetBox(box, MultiChangeField::Fingering, ids::multiChange::SetFingering,
+                               QStringLiteral("Set Fingering:"), {split_->fingering}),
                     0, 3);
-    grid->addWidget(fingering_, 0, 4);
-    grid->addWidget(makeSetBox(box, MultiChangeField::VocalHarmony, 1195,
-                               QStringLiteral("Set Vocal-Harmony:"), {vocalHarmony_}),
+    grid->addWidget(split_->fingering, 0, 4);
+    grid->addWidget(makeSetBox(box, MultiChangeField::VocalHarmony,
+                               ids::multiChange::SetVocalHarmony,
+                               QStringLiteral("Set Vocal-Harmony:"), {split_->vocalHarmony}),
                     1, 3);
-    grid->addWidget(vocalHarmony_, 1, 4);
+    grid->addWidget(split_->vocalHarmony, 1, 4);
     grid->setColumnMinimumWidth(2, 16);
     grid->setColumnStretch(5, 1);
     return box;
 }
 
 QWidget* MultiChangeDialog::buildControllerGroup() {
-    QGroupBox* box = group(this, QStringLiteral("Controller"), "Controller");
+    QGroupBox* box = makeGroup(this, QStringLiteral("Controller"), "Controller");
     pedal_ = std::make_unique<VolumePedalWidgets>(VolumePedalWidgets::make(box));
     for (int i = 0; i < 2; ++i)
         footswitches_[static_cast<size_t>(i)] = std::make_unique<FootswitchWidgets>(
@@ -176,7 +168,7 @@ QWidget* MultiChangeDialog::buildControllerGroup() {
     // The pedal's part checks are enabled by the Set box and "Individual" together.
     auto* grid = new QGridLayout(box);
     pedal_->addTo(grid, 0, 0,
-                  makeSetBox(box, MultiChangeField::VolumePedal, 1192,
+                  makeSetBox(box, MultiChangeField::VolumePedal, ids::multiChange::SetVolumePedal,
                              QStringLiteral("Set Volumepedal:"), {pedal_->mode}));
     const std::array<MultiChangeField, 2> fields = {MultiChangeField::Footswitch1,
                                                     MultiChangeField::Footswitch2};
@@ -185,7 +177,8 @@ QWidget* MultiChangeDialog::buildControllerGroup() {
         std::vector<QWidget*> controls = {fs.function, fs.kitLabel, fs.kit, fs.keyLabel, fs.key};
         controls.insert(controls.end(), fs.parts.begin(), fs.parts.end());
         fs.addTo(grid, 2 + 3 * i, 0,
-                 makeSetBox(box, fields[static_cast<size_t>(i)], 1193 + i,
+                 makeSetBox(box, fields[static_cast<size_t>(i)],
+                            ids::multiChange::SetFootswitch1 + i,
                             QStringLiteral("Set Footswitch-%1:").arg(i + 1), std::move(controls)));
     }
     grid->setColumnStretch(1, 1);
@@ -193,18 +186,18 @@ QWidget* MultiChangeDialog::buildControllerGroup() {
 }
 
 QWidget* MultiChangeDialog::buildSongGroup() {
-    QGroupBox* box = group(this, QStringLiteral("Song"), "Song");
-    songVolume_ = makeNumberBox(box, 1075);
+    QGroupBox* box = makeGroup(this, QStringLiteral("Song"), "Song");
+    songVolume_ = makeNumberBox(box, ids::editor::SongVolume);
     QStringList drives;
     for (std::string_view item : kSongDriveItems)
         drives << from1252(item);
-    drive_ = makeListBox(box, 1172, drives);
+    drive_ = makeListBox(box, ids::multiChange::SongDrive, drives);
     auto* grid = new QGridLayout(box);
-    grid->addWidget(makeSetBox(box, MultiChangeField::SongVolume, 1197,
+    grid->addWidget(makeSetBox(box, MultiChangeField::SongVolume, ids::multiChange::SetSongVolume,
                                QStringLiteral("Set Song-Volume:"), {songVolume_}),
                     0, 0);
     grid->addWidget(songVolume_, 0, 1, Qt::AlignLeft);
-    grid->addWidget(makeSetBox(box, MultiChangeField::SongDrive, 1196,
+    grid->addWidget(makeSetBox(box, MultiChangeField::SongDrive, ids::multiChange::SetSongDrive,
                                QStringLiteral("Set Song Drive:"), {drive_}),
                     1, 0);
     grid->addWidget(drive_, 1, 1);
@@ -220,25 +213,11 @@ void MultiChangeDialog::connectRules() {
         });
     }
 
-    const auto comboChanged = qOverload<int>(&QComboBox::currentIndexChanged);
     // The split points stay in order whether or not their Set boxes are on.
-    const auto splitRule = [this](SplitBox changed) {
-        readForm();
-        keepSplitOrder(form_.split, changed);
-        showPosition(splitAccomp_, form_.split.accomp);
-        showPosition(splitLeft_, form_.split.left);
-        showPosition(splitRight_, form_.split.right);
-    };
-    connect(splitAccomp_, comboChanged, this, [splitRule] { splitRule(SplitBox::Accomp); });
-    connect(splitLeft_, comboChanged, this, [splitRule] { splitRule(SplitBox::Left); });
-    connect(splitRight_, comboChanged, this, [splitRule] { splitRule(SplitBox::Right); });
+    split_->connectOrder(this, form_.split, [this] { readForm(); });
 
-    connect(pedal_->mode, comboChanged, this, [this] {
-        readForm();
-        volumePedalModeChanged(form_.volumePedal);
-        pedal_->show(form_.volumePedal);
-        showEnabling();
-    });
+    pedal_->connectMode(
+        this, form_.volumePedal, [this] { readForm(); }, [this] { showEnabling(); });
 
     connectFootswitches(this, footswitches_, form_.footswitches, [this] { readForm(); });
 }
@@ -253,11 +232,7 @@ void MultiChangeDialog::showForm() {
         showPosition(row.octave, v.octave);
     }
     showPosition(upperOctave_, form_.upperOctave);
-    showPosition(splitAccomp_, form_.split.accomp);
-    showPosition(splitLeft_, form_.split.left);
-    showPosition(splitRight_, form_.split.right);
-    showPosition(fingering_, form_.fingering);
-    showCheck(vocalHarmony_, form_.vocalHarmony);
+    split_->show(form_.split, form_.fingering, form_.vocalHarmony);
     pedal_->show(form_.volumePedal);
     footswitches_[0]->show(form_.footswitches[0]);
     footswitches_[1]->show(form_.footswitches[1]);
@@ -287,11 +262,7 @@ void MultiChangeDialog::readForm() {
         v.octave = position(row.octave);
     }
     form_.upperOctave = position(upperOctave_);
-    form_.split.accomp = position(splitAccomp_);
-    form_.split.left = position(splitLeft_);
-    form_.split.right = position(splitRight_);
-    form_.fingering = position(fingering_);
-    form_.vocalHarmony = vocalHarmony_->isChecked();
+    split_->read(form_.split, form_.fingering, form_.vocalHarmony);
     pedal_->read(form_.volumePedal);
     footswitches_[0]->read(form_.footswitches[0]);
     footswitches_[1]->read(form_.footswitches[1]);

@@ -25,6 +25,7 @@ namespace tombrel {
 class NumberBox;
 class VoiceListModel;
 struct FootswitchWidgets;
+struct SplitWidgets;
 struct VolumePedalWidgets;
 
 class MultiChangeDialog : public QDialog {
@@ -74,11 +75,7 @@ private:
     };
     std::array<VoiceRowWidgets, 4> voiceRows_{}; // by VoicePart
     QComboBox* upperOctave_ = nullptr;
-    QComboBox* splitAccomp_ = nullptr;
-    QComboBox* splitLeft_ = nullptr;
-    QComboBox* splitRight_ = nullptr;
-    QComboBox* fingering_ = nullptr;
-    QCheckBox* vocalHarmony_ = nullptr;
+    std::unique_ptr<SplitWidgets> split_;
     std::unique_ptr<VolumePedalWidgets> pedal_;
     std::array<std::unique_ptr<FootswitchWidgets>, 2> footswitches_;
     NumberBox* songVolume_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/ProtocolTypeDialog.h"
 
+#include "ui/ControlIds.h"
 #include "ui/DialogButtons.h"
 #include "ui/UiText.h"
 
@@ -20,8 +21,8 @@ ProtocolTypeDialog::ProtocolTypeDialog(Language lang, QWidget* parent)
         int id;
         const Message& text;
         ProtocolType type;
-    } kinds[] = {{1045, msg::ProtocolBlankFormatted, ProtocolType::Blank},
-                 {1046, msg::ProtocolSeparatedByTabs, ProtocolType::Tab}};
+    } kinds[] = {{ids::protocolType::Blank, msg::ProtocolBlankFormatted, ProtocolType::Blank},
+                 {ids::protocolType::Tab, msg::ProtocolSeparatedByTabs, ProtocolType::Tab}};
     for (const auto& kind : kinds) {
         auto* radio = new QRadioButton(uiText(kind.text, lang), this);
         setControlId(radio, kind.id);

@@ -2,16 +2,19 @@
 
 #include "core/names/VoiceTable.h"
 #include "core/record/RegRecord.h"
+#include "ui/ControlIds.h"
 #include "ui/NumberBox.h"
 #include "ui/UiText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QStringListModel>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -25,14 +28,14 @@ struct PedalCheck {
     PedalPart part;
 };
 constexpr std::array<PedalCheck, 8> kPedalChecks = {{
-    {1149, "Song", PedalPart::Song},
-    {1150, "ACMP", PedalPart::Acmp},
-    {1151, "M.Pad", PedalPart::MPad},
-    {1152, "Left", PedalPart::Left},
-    {1153, "R1", PedalPart::R1},
-    {1154, "R2", PedalPart::R2},
-    {1155, "R3", PedalPart::R3},
-    {1156, "Mic", PedalPart::Mic},
+    {ids::editor::PedalSong, "Song", PedalPart::Song},
+    {ids::editor::PedalAcmp, "ACMP", PedalPart::Acmp},
+    {ids::editor::PedalMPad, "M.Pad", PedalPart::MPad},
+    {ids::editor::PedalLeft, "Left", PedalPart::Left},
+    {ids::editor::PedalR1, "R1", PedalPart::R1},
+    {ids::editor::PedalR2, "R2", PedalPart::R2},
+    {ids::editor::PedalR3, "R3", PedalPart::R3},
+    {ids::editor::PedalMic, "Mic", PedalPart::Mic},
 }};
 
 struct FootswitchIds {
@@ -42,8 +45,10 @@ struct FootswitchIds {
     int key;
 };
 constexpr std::array<FootswitchIds, 2> kFootswitchIds = {{
-    {1146, 1157, 1165, 1106},
-    {1147, 1161, 1169, 1109},
+    {ids::editor::Footswitch1Function, ids::editor::Footswitch1Left, ids::editor::Footswitch1Kit,
+     ids::editor::Footswitch1Key},
+    {ids::editor::Footswitch2Function, ids::editor::Footswitch2Left, ids::editor::Footswitch2Kit,
+     ids::editor::Footswitch2Key},
 }};
 constexpr std::array<const char*, 4> kFootswitchPartCaptions = {"Left", "R1", "R2", "R3"};
 constexpr std::array<FootswitchPartBit, 4> kFootswitchPartBits = {FootswitchLeft, FootswitchR1,
@@ -164,7 +169,8 @@ QLabel* addLabelled(QGridLayout* grid, int row, int column, const QString& label
 
 VolumePedalWidgets VolumePedalWidgets::make(QWidget* parent) {
     VolumePedalWidgets w;
-    w.mode = makeListBox(parent, 1148, {QStringLiteral("Master"), QStringLiteral("Individual")});
+    w.mode = makeListBox(parent, ids::editor::VolumePedalMode,
+                         {QStringLiteral("Master"), QStringLiteral("Individual")});
     for (size_t i = 0; i < kPedalChecks.size(); ++i)
         w.parts[i] =
             makeCheck(parent, kPedalChecks[i].id, QString::fromLatin1(kPedalChecks[i].caption));
@@ -199,6 +205,19 @@ void VolumePedalWidgets::read(VolumePedalControls& pedal) const {
 void VolumePedalWidgets::setPartsEnabled(bool on) const {
     for (QCheckBox* check : parts)
         check->setEnabled(on);
+}
+
+void VolumePedalWidgets::connectMode(QObject* owner, VolumePedalControls& pedal,
+                                     std::function<void()> readForm,
+                                     std::function<void()> showEnabling) const {
+    const VolumePedalWidgets w = *this;
+    QObject::connect(mode, qOverload<int>(&QComboBox::currentIndexChanged), owner,
+                     [w, &pedal, readForm, showEnabling] {
+                         readForm();
+                         volumePedalModeChanged(pedal);
+                         w.show(pedal);
+                         showEnabling();
+                     });
 }
 
 // ---- Footswitches ------------------------------------------------------------------------------
@@ -309,6 +328,71 @@ void connectFootswitches(QObject* owner,
                              });
         }
     }
+}
+
+// ---- Groups ------------------------------------------------------------------------------------
+
+QGroupBox* makeGroup(QWidget* parent, const QString& title, const char* name) {
+    auto* box = new QGroupBox(title, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QHBoxLayout* groupColumns(std::initializer_list<std::initializer_list<QWidget*>> columns) {
+    auto* row = new QHBoxLayout;
+    for (const std::initializer_list<QWidget*>& groups : columns) {
+        auto* column = new QVBoxLayout;
+        for (QWidget* group : groups)
+            column->addWidget(group);
+        column->addStretch();
+        row->addLayout(column);
+    }
+    return row;
+}
+
+// ---- Split points, fingering and vocal harmony -------------------------------------------------
+
+SplitWidgets SplitWidgets::make(QWidget* box, QAbstractItemModel* notes) {
+    SplitWidgets w;
+    w.accomp = makeListBox(box, ids::editor::SplitAccomp, notes);
+    w.left = makeListBox(box, ids::editor::SplitLeft, notes);
+    w.right = makeListBox(box, ids::editor::SplitRight, notes);
+    w.fingering = makeListBox(box, ids::editor::Fingering, fingeringItems());
+    w.vocalHarmony = makeCheck(box, ids::editor::VocalHarmony, QStringLiteral("V. H."));
+    return w;
+}
+
+void SplitWidgets::show(const SplitControls& split, int fingeringPosition,
+                        bool vocalHarmonyOn) const {
+    showPosition(accomp, split.accomp);
+    showPosition(left, split.left);
+    showPosition(right, split.right);
+    showPosition(fingering, fingeringPosition);
+    showCheck(vocalHarmony, vocalHarmonyOn);
+}
+
+void SplitWidgets::read(SplitControls& split, int& fingeringPosition, bool& vocalHarmonyOn) const {
+    split.accomp = position(accomp);
+    split.left = position(left);
+    split.right = position(right);
+    fingeringPosition = position(fingering);
+    vocalHarmonyOn = vocalHarmony->isChecked();
+}
+
+void SplitWidgets::connectOrder(QObject* owner, SplitControls& split,
+                                std::function<void()> readForm) const {
+    const SplitWidgets w = *this;
+    const auto rule = [w, &split, readForm](SplitBox changed) {
+        readForm();
+        keepSplitOrder(split, changed);
+        showPosition(w.accomp, split.accomp);
+        showPosition(w.left, split.left);
+        showPosition(w.right, split.right);
+    };
+    const auto changed = qOverload<int>(&QComboBox::currentIndexChanged);
+    QObject::connect(accomp, changed, owner, [rule] { rule(SplitBox::Accomp); });
+    QObject::connect(left, changed, owner, [rule] { rule(SplitBox::Left); });
+    QObject::connect(right, changed, owner, [rule] { rule(SplitBox::Right); });
 }
 
 } // namespace tombrel

@@ -12,12 +12,15 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QObject;
 class QWidget;
@@ -58,10 +61,39 @@ void showPosition(QComboBox* box, int position);
 int position(const QComboBox* box);
 void showCheck(QCheckBox* box, bool on);
 
+// ---- Groups ------------------------------------------------------------------------------------
+
+// A group box with an object name that does not change with the language (the tests find the
+// groups by it).
+QGroupBox* makeGroup(QWidget* parent, const QString& title, const char* name);
+
+// The dialog's columns of groups, each column's groups stacked from the top.
+QHBoxLayout* groupColumns(std::initializer_list<std::initializer_list<QWidget*>> columns);
+
+// ---- Split points, fingering and vocal harmony -------------------------------------------------
+
+struct SplitWidgets {
+    QComboBox* accomp = nullptr;       // "Accomp.:"
+    QComboBox* left = nullptr;         // "Left:"
+    QComboBox* right = nullptr;        // "Right:"
+    QComboBox* fingering = nullptr;    // "Fingering:"
+    QCheckBox* vocalHarmony = nullptr; // "V. H."
+
+    // The controls inside `box`, which each dialog lays out in its own way; `notes` from
+    // makeNoteListModel.
+    static SplitWidgets make(QWidget* box, QAbstractItemModel* notes);
+
+    void show(const SplitControls& split, int fingeringPosition, bool vocalHarmonyOn) const;
+    void read(SplitControls& split, int& fingeringPosition, bool& vocalHarmonyOn) const;
+    // Keeps Accomp <= Left <= Right: when a split box changes, `readForm` copies the dialog into
+    // its form, the rule runs on `split` (the form's split points) and the three are shown again.
+    void connectOrder(QObject* owner, SplitControls& split, std::function<void()> readForm) const;
+};
+
 // ---- Volume pedal ------------------------------------------------------------------------------
 
 struct VolumePedalWidgets {
-    QComboBox* mode = nullptr;         // "Master" / "Individual" (1148)
+    QComboBox* mode = nullptr;         // "Master" / "Individual"
     std::array<QCheckBox*, 8> parts{}; // "Song" "ACMP" "M.Pad" "Left" "R1" "R2" "R3" "Mic"
 
     static VolumePedalWidgets make(QWidget* parent);
@@ -72,6 +104,11 @@ struct VolumePedalWidgets {
     void show(const VolumePedalControls& pedal) const;
     void read(VolumePedalControls& pedal) const;
     void setPartsEnabled(bool on) const;
+    // Wires the mode box to the shared rule: `readForm` copies the dialog into its form, the rule
+    // runs on `pedal` (the form's volume pedal), the pedal is shown again and `showEnabling`
+    // updates the controls that depend on it.
+    void connectMode(QObject* owner, VolumePedalControls& pedal, std::function<void()> readForm,
+                     std::function<void()> showEnabling) const;
 };
 
 // ---- Footswitches ------------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "ui/SearchDialog.h"
 
+#include "ui/ControlIds.h"
 #include "ui/DialogButtons.h"
 #include "ui/Text1252Validator.h"
 #include "ui/UiText.h"
@@ -42,18 +43,20 @@ SearchDialog::SearchDialog(SearchSide side, SearchNext searchNext, Interaction& 
                            Language lang, QWidget* mainWindow)
     : QDialog(mainWindow), side_(side), searchNext_(std::move(searchNext)),
       interaction_(interaction), text_(new QLineEdit(this)),
-      title_(option(this, 1117, msg::SearchTitleOption, lang, true)),
-      rightVoices_(option(this, 1118, msg::SearchRightVoicesOption, lang, false)),
-      leftVoice_(option(this, 1120, msg::SearchLeftVoiceOption, lang, false)),
-      accompVoices_(option(this, 1121, msg::SearchAccompVoicesOption, lang, false)),
-      styleName_(option(this, 1119, msg::SearchStyleNameOption, lang, false)) {
+      title_(option(this, ids::search::Title, msg::SearchTitleOption, lang, true)),
+      rightVoices_(
+          option(this, ids::search::RightVoices, msg::SearchRightVoicesOption, lang, false)),
+      leftVoice_(option(this, ids::search::LeftVoice, msg::SearchLeftVoiceOption, lang, false)),
+      accompVoices_(
+          option(this, ids::search::AccompVoices, msg::SearchAccompVoicesOption, lang, false)),
+      styleName_(option(this, ids::search::StyleName, msg::SearchStyleNameOption, lang, false)) {
     setWindowTitle(uiText(msg::SearchCaption, lang));
-    setControlId(text_, 1033);
+    setControlId(text_, ids::search::Text);
     text_->setValidator(new Text1252Validator(false, text_));
     text_->setMinimumWidth(text_->fontMetrics().averageCharWidth() * 28);
 
     auto* label = new QLabel(uiText(msg::SearchLabel, lang), this);
-    setControlId(label, 1142);
+    setControlId(label, ids::search::Label);
     label->setBuddy(text_);
     auto* line = new QHBoxLayout;
     line->addWidget(label);

@@ -1,5 +1,6 @@
 #include "ui/SettingsDialog.h"
 
+#include "ui/ControlIds.h"
 #include "ui/DialogButtons.h"
 #include "ui/KeyboardStorageDevicesDialog.h"
 #include "ui/Text1252Validator.h"
@@ -19,11 +20,6 @@
 namespace tombrel {
 
 namespace {
-
-// Control ids of the mapping rows: keyboard path 1124 + 2i, PC path 1125 + 2i.
-constexpr int kFirstKeyboardPathId = 1124;
-constexpr int kFirstPlayerId = 1175;
-constexpr int kFirstPlayerButtonId = 1134;
 
 // Typed letters become capitals. On a file system that tells cases apart a PC path keeps its
 // case, as a capitalised path would name another folder there.
@@ -54,11 +50,12 @@ QString playerFilter(Language lang) {
 
 SettingsDialog::SettingsDialog(const Values& values, bool extendedMode, Language lang,
                                QWidget* parent)
-    : QDialog(parent), lang_(lang),
-      backupStructure_(checkBox(this, 1079, msg::UseBackupStructure, lang)),
-      noNetwork_(checkBox(this, 1174, msg::NoNetworkAccess, lang)),
-      hideDuplicates_(checkBox(this, 1043, msg::HideDuplicateBankTitles, lang)),
-      hideEmpty_(checkBox(this, 1044, msg::HideEmptyEntries, lang)) {
+    : QDialog(parent), lang_(lang), backupStructure_(checkBox(this, ids::settings::BackupStructure,
+                                                              msg::UseBackupStructure, lang)),
+      noNetwork_(checkBox(this, ids::settings::NoNetworkAccess, msg::NoNetworkAccess, lang)),
+      hideDuplicates_(checkBox(this, ids::settings::HideDuplicateBankTitles,
+                               msg::HideDuplicateBankTitles, lang)),
+      hideEmpty_(checkBox(this, ids::settings::HideEmptyEntries, msg::HideEmptyEntries, lang)) {
     setWindowTitle(uiText(msg::SettingsCaption, lang));
     hideDuplicates_->setVisible(extendedMode);
     hideEmpty_->setVisible(extendedMode);
@@ -70,10 +67,10 @@ SettingsDialog::SettingsDialog(const Values& values, bool extendedMode, Language
     auto* players = new QGridLayout;
     for (int i = 0; i < 3; ++i) {
         auto* edit = new QLineEdit(this);
-        setControlId(edit, kFirstPlayerId + i);
+        setControlId(edit, ids::settings::Player1 + i);
         edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 48);
         auto* browse = new QPushButton(QStringLiteral("..."), this);
-        setControlId(browse, kFirstPlayerButtonId + i);
+        setControlId(browse, ids::settings::PlayerButton1 + i);
         browse->setAutoDefault(false);
         browse->setFixedWidth(browse->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
         connect(browse, &QPushButton::clicked, this, [this, i] { choosePlayer(i); });
@@ -85,20 +82,20 @@ SettingsDialog::SettingsDialog(const Values& values, bool extendedMode, Language
     layout->addLayout(players);
 
     auto* mapping = new QGroupBox(uiText(msg::SongPathMapping, lang), this);
-    setControlId(mapping, 1143);
+    setControlId(mapping, ids::settings::Mapping);
     auto* grid = new QGridLayout(mapping);
     auto* keyboardHeading = new QLabel(uiText(msg::KeyboardPathHeading, lang), mapping);
-    setControlId(keyboardHeading, 1144);
+    setControlId(keyboardHeading, ids::settings::KeyboardHeading);
     auto* pcHeading = new QLabel(uiText(msg::PcPathHeading, lang), mapping);
-    setControlId(pcHeading, 1145);
+    setControlId(pcHeading, ids::settings::PcHeading);
     grid->addWidget(keyboardHeading, 0, 0);
     grid->addWidget(pcHeading, 0, 2);
     for (int i = 0; i < 5; ++i) {
         auto* keyboard = new QLineEdit(mapping);
-        setControlId(keyboard, kFirstKeyboardPathId + 2 * i);
+        setControlId(keyboard, ids::settings::KeyboardPath1 + 2 * i);
         keyboard->setValidator(new Text1252Validator(true, keyboard));
         auto* pc = new QLineEdit(mapping);
-        setControlId(pc, kFirstKeyboardPathId + 2 * i + 1);
+        setControlId(pc, ids::settings::PcPath1 + 2 * i);
         if (kCapitalPcPaths)
             pc->setValidator(new Text1252Validator(true, pc));
         grid->addWidget(keyboard, i + 1, 0);
@@ -109,7 +106,7 @@ SettingsDialog::SettingsDialog(const Values& values, bool extendedMode, Language
     }
     auto* example = new QLabel(QStringLiteral("(e.g.   ATA00:    <->   E:)"), mapping);
     auto* info = new QPushButton(QStringLiteral("Info"), mapping);
-    setControlId(info, 1123);
+    setControlId(info, ids::settings::MappingInfo);
     info->setAutoDefault(false);
     connect(info, &QPushButton::clicked, this, [this] {
         KeyboardStorageDevicesDialog devices(lang_, this);

@@ -1,5 +1,6 @@
 #include "ui/StyleLocationsDialogs.h"
 
+#include "ui/ControlIds.h"
 #include "ui/DialogButtons.h"
 #include "ui/UiText.h"
 
@@ -42,7 +43,7 @@ StyleLocationsInfoDialog::StyleLocationsInfoDialog(Kind kind, Language lang, QWi
         uiText(save ? msg::SaveStyleLocationsDialogText : msg::UpdateStyleLocationsDialogText,
                lang),
         this);
-    setControlId(text, 1141);
+    setControlId(text, ids::styleLocations::InfoText);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignCenter);
     text->setFixedWidth(text->fontMetrics().averageCharWidth() *
@@ -71,24 +72,24 @@ ErrorListDialog::ErrorListDialog(std::vector<std::string> errors, Interaction& i
       list_(new QListView(this)) {
     setWindowTitle(uiText(msg::ErrorListDialogTitle, lang));
     auto* heading = new QLabel(uiText(msg::ErrorListHeading, lang), this);
-    setControlId(heading, 1140);
+    setControlId(heading, ids::styleLocations::ErrorHeading);
 
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(errors_.size()));
     for (const std::string& error : errors_)
         lines << from1252(error);
     list_->setModel(new QStringListModel(lines, list_));
-    setControlId(list_, 1115);
+    setControlId(list_, ids::styleLocations::ErrorList);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setUniformItemSizes(true);
     list_->setMinimumSize(list_->fontMetrics().averageCharWidth() * kErrorListWidth,
                           list_->fontMetrics().lineSpacing() * kErrorListLines);
 
     auto* save = new QPushButton(uiText(msg::SaveListButton, lang), this);
-    setControlId(save, 1116);
+    setControlId(save, ids::styleLocations::SaveList);
     save->setAutoDefault(false);
     auto* ok = new QPushButton(uiText(msg::Ok, lang), this);
-    setControlId(ok, 1);
+    setControlId(ok, ids::Ok);
     ok->setDefault(true);
     connect(save, &QPushButton::clicked, this, &ErrorListDialog::saveList);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

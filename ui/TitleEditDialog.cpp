@@ -1,6 +1,7 @@
 #include "ui/TitleEditDialog.h"
 
 #include "core/text/Text1252.h"
+#include "ui/ControlIds.h"
 #include "ui/DialogButtons.h"
 #include "ui/Text1252Validator.h"
 #include "ui/UiText.h"
@@ -12,16 +13,12 @@
 
 namespace tombrel {
 
-namespace {
-constexpr int kEditId = 1034;
-}
-
 TitleEditDialog::TitleEditDialog(Kind kind, Language lang, const std::string& text, QWidget* parent)
     : QDialog(parent), kind_(kind), edit_(new QLineEdit(this)) {
     const bool bank = kind == Kind::BankTitle;
     setWindowTitle(uiText(bank ? msg::EditBankTitleCaption : msg::EditCategoryCaption, lang));
 
-    setControlId(edit_, kEditId);
+    setControlId(edit_, ids::titleEdit::Text);
     edit_->setMaxLength(maxLength(kind));
     edit_->setValidator(new Text1252Validator(false, edit_));
     edit_->setText(from1252(text));

@@ -1,6 +1,7 @@
 #include "core/commands/ArchiveListOperations.h"
 
 #include "core/commands/EditEntryLoop.h"
+#include "core/record/MarkedLines.h"
 #include "core/sides/RegListRules.h"
 
 #include <algorithm>
@@ -45,18 +46,6 @@ bool insertAtTarget(ArchiveSide& side, ListSelection& selection, ArchiveEntry li
     selection.selectOnly(at);
     refreshAfterChange(side, true);
     return true;
-}
-
-void eraseMarked(ArchiveList& list, const std::vector<char>& remove) {
-    size_t out = 0;
-    for (size_t i = 0; i < list.size(); ++i) {
-        if (remove[i])
-            continue;
-        if (out != i)
-            list[out] = std::move(list[i]);
-        ++out;
-    }
-    list.erase(list.begin() + static_cast<std::ptrdiff_t>(out), list.end());
 }
 
 } // namespace

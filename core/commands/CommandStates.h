@@ -26,7 +26,8 @@ struct ArchivePaneState {
     const ListSelection* selection = nullptr;
 };
 
-struct RegCommandStates {
+// The buttons that both panes have.
+struct PaneCommandStates {
     bool save = false;
     bool saveAs = false;
     bool close = false;
@@ -34,8 +35,6 @@ struct RegCommandStates {
     bool newBank = false;
     bool newEntry = false;
     bool editEntry = false;
-    bool copyToArchive = false; // "Copy >>"
-    bool moveToArchive = false; // "Move >>"
     bool deleteEntries = false;
     bool multiChange = false;
     bool search = false;
@@ -43,30 +42,23 @@ struct RegCommandStates {
     bool updateStyles = false;
     bool up = false;
     bool down = false;
+
+    bool operator==(const PaneCommandStates&) const = default;
+};
+
+struct RegCommandStates : PaneCommandStates {
+    bool copyToArchive = false; // "Copy >>"
+    bool moveToArchive = false; // "Move >>"
 
     bool operator==(const RegCommandStates&) const = default;
 };
 
-struct ArchiveCommandStates {
-    bool save = false;
-    bool saveAs = false;
-    bool close = false;
-    bool list = false;
+struct ArchiveCommandStates : PaneCommandStates {
     bool newCategory = false;
     bool editCategory = false;
     bool sortCategory = false;
-    bool newBank = false;
-    bool newEntry = false;
-    bool editEntry = false;
     bool copyToRegistrations = false; // "<< Copy"
     bool moveToRegistrations = false; // "<< Move"
-    bool deleteEntries = false;
-    bool multiChange = false;
-    bool search = false;
-    bool protocol = false;
-    bool updateStyles = false;
-    bool up = false;
-    bool down = false;
 
     bool operator==(const ArchiveCommandStates&) const = default;
 };

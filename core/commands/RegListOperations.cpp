@@ -1,6 +1,7 @@
 #include "core/commands/RegListOperations.h"
 
 #include "core/commands/EditEntryLoop.h"
+#include "core/record/MarkedLines.h"
 
 #include <algorithm>
 #include <vector>
@@ -19,30 +20,6 @@ int blockEnd(const RegList& lines, int from) {
     while (end < sizeOf(lines) && !lines[end].isBankLine)
         ++end;
     return end;
-}
-
-// Removes the marked lines in one pass, keeping the order of the rest.
-void eraseMarked(RegList& lines, const std::vector<char>& remove) {
-    size_t out = 0;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (remove[i])
-            continue;
-        if (out != i)
-            lines[out] = std::move(lines[i]);
-        ++out;
-    }
-    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(out), lines.end());
-}
-
-// The selected lines that hold an entry (the trailing line and anything past it left out), in
-// ascending order.
-std::vector<int> selectedEntries(const ListSelection& selection, int size) {
-    std::vector<int> out;
-    for (int index : selection.lines) {
-        if (index >= 0 && index < size)
-            out.push_back(index);
-    }
-    return out;
 }
 
 } // namespace
@@ -128,7 +105,7 @@ void regroupRegBanks(RegList& lines, RegListFilters filters) {
 bool deleteRegLines(RegList& lines, RegListFilters filters, bool extendedMode,
                     ListSelection& selection, Interaction& ui) {
     const int size = sizeOf(lines);
-    const std::vector<int> chosen = selectedEntries(selection, size);
+    const std::vector<int> chosen = selection.realLines(size);
     if (chosen.empty())
         return false;
     selection.clear();

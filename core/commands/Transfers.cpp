@@ -1,6 +1,7 @@
 #include "core/commands/Transfers.h"
 
 #include "core/commands/ArchiveListOperations.h"
+#include "core/record/MarkedLines.h"
 
 #include <algorithm>
 #include <vector>
@@ -13,25 +14,14 @@ template <class List> int sizeOf(const List& list) {
     return static_cast<int>(list.size());
 }
 
-template <class List> void eraseMarked(List& list, const std::vector<char>& remove) {
-    size_t out = 0;
-    for (size_t i = 0; i < list.size(); ++i) {
-        if (remove[i])
-            continue;
-        if (out != i)
-            list[out] = std::move(list[i]);
-        ++out;
-    }
-    list.erase(list.begin() + static_cast<std::ptrdiff_t>(out), list.end());
-}
-
-std::vector<int> selectedEntries(const ListSelection& selection, int size) {
-    std::vector<int> out;
-    for (int index : selection.lines) {
-        if (index >= 0 && index < size)
-            out.push_back(index);
-    }
-    return out;
+// The question a Move asks when the registration list could not be saved afterwards, or
+// nothing when it could.
+const Message* overfullQuestion(const RegList& lines) {
+    if (countRegistrations(lines) > kMaxRegistrations)
+        return &msg::MoveMakesTooManyRegistrations;
+    if (regBanksNeeded(lines) > kRegBankCount)
+        return &msg::MoveMakesTooManyBanks;
+    return nullptr;
 }
 
 void refreshArchive(ArchiveSide& archive) {
@@ -46,7 +36,7 @@ TransferResult transferToArchive(RegList& lines, RegListFilters filters,
                                  ListSelection& regSelection, ArchiveSide& archive,
                                  ListSelection& archiveSelection, TransferMode mode) {
     TransferResult result;
-    const std::vector<int> chosen = selectedEntries(regSelection, sizeOf(lines));
+    const std::vector<int> chosen = regSelection.realLines(sizeOf(lines));
     const auto target = archiveSelection.only();
     if (chosen.empty() || !target || !archive.isOpen() || archive.list().empty() || *target < 0 ||
         *target > sizeOf(archive.list()))
@@ -108,13 +98,14 @@ TransferResult transferToArchive(RegList& lines, RegListFilters filters,
 
 TransferResult transferToRegistrations(ArchiveSide& archive, ListSelection& archiveSelection,
                                        RegList& lines, RegListFilters filters,
-                                       ListSelection& regSelection, TransferMode mode) {
+                                       ListSelection& regSelection, TransferMode mode,
+                                       Interaction* ui) {
     TransferResult result;
     const auto target = regSelection.only();
     if (!archive.isOpen() || !target || *target < 0 || *target > sizeOf(lines))
         return result;
     ArchiveList& list = archive.list();
-    const std::vector<int> chosen = selectedEntries(archiveSelection, sizeOf(list));
+    const std::vector<int> chosen = archiveSelection.realLines(sizeOf(list));
     if (chosen.empty())
         return result;
 
@@ -163,10 +154,21 @@ TransferResult transferToRegistrations(ArchiveSide& archive, ListSelection& arch
         int at = *target;
         if (at == 0 && !incoming.front().isBankLine)
             incoming.insert(incoming.begin(), noNameBankLine());
-        lines.insert(lines.begin() + at, std::make_move_iterator(incoming.begin()),
-                     std::make_move_iterator(incoming.end()));
+        // A move is tried on a copy first: once the archive is saved without them, registrations
+        // that the registration side can never save would be lost.
+        const bool check = mode == TransferMode::Move && ui;
+        RegList trial;
+        RegList& into = check ? (trial = lines) : lines;
+        into.insert(into.begin() + at, std::make_move_iterator(incoming.begin()),
+                    std::make_move_iterator(incoming.end()));
         at += static_cast<int>(incoming.size());
-        normaliseRegList(lines, 0, nullptr, filters);
+        normaliseRegList(into, 0, nullptr, filters);
+        if (check) {
+            if (const Message* question = overfullQuestion(into);
+                question && !ui->askYesNo(userMessage(*question)))
+                return result;
+            lines = std::move(trial);
+        }
         // The line right after the copies: where the padding of their bank begins, so that the
         // next transfer fills the following slots.
         regSelection.selectOnly(std::min(at, static_cast<int>(lines.size())));

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <optional>
 #include <set>
+#include <vector>
 
 namespace tombrel {
 
@@ -41,6 +42,17 @@ struct ListSelection {
         if (!one || *one < 0 || *one >= size)
             return std::nullopt;
         return one;
+    }
+
+    // The selected lines of a list of `size` lines that hold an entry (the trailing line and
+    // anything past it left out), in ascending order.
+    std::vector<int> realLines(int size) const {
+        std::vector<int> out;
+        for (int index : lines) {
+            if (index >= 0 && index < size)
+                out.push_back(index);
+        }
+        return out;
     }
 
     void clear() { lines.clear(); }

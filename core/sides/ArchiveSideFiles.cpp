@@ -74,19 +74,13 @@ bool ArchiveSide::writeArchive(const std::string& path) {
 bool ArchiveSide::askSaveArchiveChanges() {
     if (!open_ || !modified_)
         return true;
-    switch (ui_.askYesNoCancel(userMessage(msg::ArchiveChanged))) {
-    case Answer::Yes:
+    return askToSaveChanges(ui_, msg::ArchiveChanged, [this] {
         if (untitled_)
             saveArchiveAs();
         else
             saveArchive();
         return !modified_;
-    case Answer::No:
-        return true;
-    case Answer::Cancel:
-        break;
-    }
-    return false;
+    });
 }
 
 void ArchiveSide::newArchive() {
@@ -131,12 +125,10 @@ void ArchiveSide::closeArchive() {
 }
 
 void ArchiveSide::selectRecentArchive(int index) {
-    if (index < 0 || index >= kRecentFileCount || recent_[index].empty())
+    const std::optional<std::string> path = recent_.switchTarget(index, path_);
+    if (!path || !askSaveArchiveChanges())
         return;
-    const std::string path = recent_[index];
-    if (path == path_ || !askSaveArchiveChanges())
-        return;
-    readArchive(path);
+    readArchive(*path);
 }
 
 bool ArchiveSide::openArchiveFile(const std::string& path) {

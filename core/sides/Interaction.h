@@ -7,6 +7,7 @@
 #include "core/record/KeyboardModel.h"
 #include "core/text/Messages.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -84,5 +85,10 @@ public:
 private:
     Interaction& ui_;
 };
+
+// The save-changes question before a side's modified file is replaced or closed. Yes runs
+// `save`, which returns whether the file is saved now. True when the caller may go on: after
+// No, or after Yes when the save went through; false on Cancel or a failed save.
+bool askToSaveChanges(Interaction& ui, const Message& question, const std::function<bool()>& save);
 
 } // namespace tombrel

@@ -61,4 +61,11 @@ int RecentList::indexOf(std::string_view path) const {
     return -1;
 }
 
+std::optional<std::string> RecentList::switchTarget(int index, std::string_view current) const {
+    if (index < 0 || index >= kRecentFileCount || entries_[index].empty() ||
+        entries_[index] == current)
+        return std::nullopt;
+    return entries_[index];
+}
+
 } // namespace tombrel

@@ -6,6 +6,7 @@
 #include "core/sides/Settings.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,9 @@ public:
     std::vector<std::string> used() const;
     // Index of the entry equal to `path`, or -1.
     int indexOf(std::string_view path) const;
+    // The entry at `index` when choosing it switches to another file: nothing for an index out
+    // of range, an empty entry or the entry equal to `current`.
+    std::optional<std::string> switchTarget(int index, std::string_view current) const;
 
 private:
     void pack();

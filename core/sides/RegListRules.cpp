@@ -1,5 +1,7 @@
 #include "core/sides/RegListRules.h"
 
+#include "core/record/MarkedLines.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -15,19 +17,6 @@ const RegEntry& emptyLine() {
 
 bool isNoName(const std::string& title) {
     return title == kNoNameBankTitle;
-}
-
-// Removes the marked lines in one pass, keeping the order of the rest.
-void eraseMarked(RegList& lines, const std::vector<char>& remove) {
-    size_t out = 0;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (remove[i])
-            continue;
-        if (out != i)
-            lines[out] = std::move(lines[i]);
-        ++out;
-    }
-    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(out), lines.end());
 }
 
 // The registrations after the bank line at `bank`, up to the next bank line, are all empty.

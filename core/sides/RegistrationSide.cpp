@@ -98,19 +98,13 @@ int RegistrationSide::recentRegComboSelection() const {
 bool RegistrationSide::confirmDiscardRegChanges() {
     if (!open_ || !modified_)
         return true;
-    switch (ui_.askYesNoCancel(userMessage(msg::RegistrationsChanged))) {
-    case Answer::Yes:
+    return askToSaveChanges(ui_, msg::RegistrationsChanged, [this] {
         if (untitled_)
             saveRegBackupAs();
         else
             saveRegBackup();
         return !modified_;
-    case Answer::No:
-        return true;
-    case Answer::Cancel:
-        break;
-    }
-    return false;
+    });
 }
 
 void RegistrationSide::discardContent() {
@@ -142,12 +136,10 @@ void RegistrationSide::closeRegBackup() {
 }
 
 void RegistrationSide::selectRecentRegistration(int index) {
-    if (index < 0 || index >= kRecentFileCount || recent_[index].empty())
+    const std::optional<std::string> path = recent_.switchTarget(index, path_);
+    if (!path || !confirmDiscardRegChanges())
         return;
-    const std::string path = recent_[index];
-    if (path == path_ || !confirmDiscardRegChanges())
-        return;
-    path_ = path;
+    path_ = *path;
     readRegBackup();
 }
 

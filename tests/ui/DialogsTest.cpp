@@ -1,4 +1,5 @@
 #include "ui/ChooseLanguageDialog.h"
+#include "ui/ControlIds.h"
 #include "ui/DialogButtons.h"
 #include "ui/KeyboardStorageDevicesDialog.h"
 #include "ui/SelectKeyboardTypeDialog.h"
@@ -79,11 +80,11 @@ private Q_SLOTS:
         QFETCH(QByteArray, result);
         TitleEditDialog dialog(TitleEditDialog::Kind(kind), Language::English, "old");
         dialog.show();
-        QLineEdit* edit = dialog.findChild<QLineEdit*>(QStringLiteral("1034"));
+        QLineEdit* edit = dialog.findChild<QLineEdit*>(QString::number(ids::titleEdit::Text));
         QVERIFY(edit);
         edit->clear();
         typeText(edit, typed);
-        QTest::mouseClick(dialogButton(&dialog, 1), Qt::LeftButton);
+        QTest::mouseClick(dialogButton(&dialog, ids::Ok), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(QByteArray::fromStdString(dialog.text()), result);
     }
@@ -99,7 +100,7 @@ private Q_SLOTS:
     void titleDialogCancelLeavesTheCallerAlone() {
         TitleEditDialog dialog(TitleEditDialog::Kind::Category, Language::German, "Pop");
         dialog.show();
-        QTest::mouseClick(dialogButton(&dialog, 2), Qt::LeftButton);
+        QTest::mouseClick(dialogButton(&dialog, ids::Cancel), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
@@ -135,9 +136,9 @@ private Q_SLOTS:
         TitleEditDialog dialog(TitleEditDialog::Kind(kind), Language(language), {});
         QCOMPARE(dialog.windowTitle(), title);
         QVERIFY(labelTexts(&dialog).contains(label));
-        QCOMPARE(dialogButton(&dialog, 1)->text(), QStringLiteral("OK"));
-        QVERIFY(dialogButton(&dialog, 1)->isDefault());
-        QCOMPARE(dialogButton(&dialog, 2)->text(), cancel);
+        QCOMPARE(dialogButton(&dialog, ids::Ok)->text(), QStringLiteral("OK"));
+        QVERIFY(dialogButton(&dialog, ids::Ok)->isDefault());
+        QCOMPARE(dialogButton(&dialog, ids::Cancel)->text(), cancel);
     }
 
     void keyboardType_data() {
@@ -162,7 +163,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.list()->currentIndex(), shownIndex);
         if (pick != -2)
             dialog.list()->setCurrentIndex(pick);
-        QTest::mouseClick(dialogButton(&dialog, 1), Qt::LeftButton);
+        QTest::mouseClick(dialogButton(&dialog, ids::Ok), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(int(dialog.chosenModel()), chosen);
     }
@@ -176,7 +177,7 @@ private Q_SLOTS:
         QVERIFY(labelTexts(&english).contains(QStringLiteral("Keyboard:")));
         SelectKeyboardTypeDialog german(KeyboardModel::None, Language::German);
         QCOMPARE(german.windowTitle(), QStringLiteral("Keyboardtyp ausw\u00e4hlen"));
-        QCOMPARE(dialogButton(&german, 2)->text(), QStringLiteral("Abbrechen"));
+        QCOMPARE(dialogButton(&german, ids::Cancel)->text(), QStringLiteral("Abbrechen"));
         QVERIFY(labelTexts(&german).contains(QStringLiteral("Keyboard:")));
     }
 
@@ -188,7 +189,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.germanButton()->text(), QStringLiteral("Deutsch (German)"));
         QCOMPARE(dialog.englishButton()->text(), QStringLiteral("English"));
         QVERIFY(!dialog.germanButton()->isChecked() && !dialog.englishButton()->isChecked());
-        QPushButton* ok = dialogButton(&dialog, 1);
+        QPushButton* ok = dialogButton(&dialog, ids::Ok);
         QVERIFY(!ok->isEnabled());
         QVERIFY(!dialog.chosenLanguage());
         clickRadio(dialog.germanButton());
@@ -236,8 +237,8 @@ private Q_SLOTS:
             QVERIFY2(labels.contains(names[i]), qPrintable(names[i]));
             QVERIFY2(labels.contains(descriptions[i]), qPrintable(descriptions[i]));
         }
-        QVERIFY(dialogButton(&dialog, 1));
-        QVERIFY(!dialogButton(&dialog, 2));
+        QVERIFY(dialogButton(&dialog, ids::Ok));
+        QVERIFY(!dialogButton(&dialog, ids::Cancel));
     }
 
     void capitalsInKeyboardPaths_data() {
@@ -275,9 +276,9 @@ private Q_SLOTS:
         values.playerPaths = {"/usr/bin/timidity", "", ""};
         SettingsDialog dialog(values, true, Language::English);
         QVERIFY(dialog.values() == values);
-        QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("1127"))->text(),
+        QCOMPARE(dialog.findChild<QLineEdit*>(QString::number(ids::settings::PcPath2))->text(),
                  QStringLiteral("/home/m\u00fcller/Songs"));
-        QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("1175"))->text(),
+        QCOMPARE(dialog.findChild<QLineEdit*>(QString::number(ids::settings::Player1))->text(),
                  QStringLiteral("/usr/bin/timidity"));
     }
 
@@ -293,9 +294,10 @@ private Q_SLOTS:
         values.hideDuplicateBankTitles = true;
         SettingsDialog dialog(values, extended, Language::English);
         dialog.show();
-        for (const char* id : {"1043", "1044"})
-            QCOMPARE(dialog.findChild<QCheckBox*>(QLatin1String(id))->isVisible(), extended);
-        QVERIFY(dialog.findChild<QCheckBox*>(QStringLiteral("1079"))->isVisible());
+        for (int id : {ids::settings::HideDuplicateBankTitles, ids::settings::HideEmptyEntries})
+            QCOMPARE(dialog.findChild<QCheckBox*>(QString::number(id))->isVisible(), extended);
+        QVERIFY(dialog.findChild<QCheckBox*>(QString::number(ids::settings::BackupStructure))
+                    ->isVisible());
         // Hidden boxes hand their values back untouched.
         QVERIFY(dialog.values().hideDuplicateBankTitles);
     }
@@ -303,8 +305,9 @@ private Q_SLOTS:
     void settingsMappingFields() {
         SettingsDialog dialog({}, false, Language::English);
         dialog.show();
-        QLineEdit* keyboard = dialog.findChild<QLineEdit*>(QStringLiteral("1126"));
-        QLineEdit* pc = dialog.findChild<QLineEdit*>(QStringLiteral("1127"));
+        QLineEdit* keyboard =
+            dialog.findChild<QLineEdit*>(QString::number(ids::settings::KeyboardPath2));
+        QLineEdit* pc = dialog.findChild<QLineEdit*>(QString::number(ids::settings::PcPath2));
         typeText(keyboard, QStringLiteral("ata00:"));
         typeText(pc, QStringLiteral("e:"));
         QCOMPARE(dialog.values().keyboardPaths[1], std::string("ATA00:"));
@@ -327,9 +330,13 @@ private Q_SLOTS:
             return answer;
         });
         dialog.show();
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("1135")), Qt::LeftButton);
+        QTest::mouseClick(
+            dialog.findChild<QPushButton*>(QString::number(ids::settings::PlayerButton2)),
+            Qt::LeftButton);
         answer.clear(); // cancelled
-        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("1136")), Qt::LeftButton);
+        QTest::mouseClick(
+            dialog.findChild<QPushButton*>(QString::number(ids::settings::PlayerButton3)),
+            Qt::LeftButton);
         QCOMPARE(asked, (QStringList{"old2", "old3"}));
         const SettingsDialog::Values after = dialog.values();
         QCOMPARE(after.playerPaths[0], std::string("old1"));
@@ -341,8 +348,8 @@ private Q_SLOTS:
 
     void settingsCaptions_data() {
         QTest::addColumn<int>("language");
-        QTest::addColumn<QStringList>(
-            "texts"); // caption, 1079, 1174, 1043, 1044, 1143, 1144, 1145, 2
+        QTest::addColumn<QStringList>("texts"); // caption, the four check boxes, the mapping group
+                                                // and its two headings, Cancel
         QTest::newRow("en") << int(Language::English)
                             << QStringList{"Settings",
                                            "Use Yamaha backup structure",
@@ -370,17 +377,30 @@ private Q_SLOTS:
         QFETCH(QStringList, texts);
         SettingsDialog dialog({}, true, Language(language));
         QCOMPARE(dialog.windowTitle(), texts[0]);
-        QCOMPARE(dialog.findChild<QCheckBox*>(QStringLiteral("1079"))->text(), texts[1]);
-        QCOMPARE(dialog.findChild<QCheckBox*>(QStringLiteral("1174"))->text(), texts[2]);
-        QCOMPARE(dialog.findChild<QCheckBox*>(QStringLiteral("1043"))->text(), texts[3]);
-        QCOMPARE(dialog.findChild<QCheckBox*>(QStringLiteral("1044"))->text(), texts[4]);
-        QCOMPARE(dialog.findChild<QGroupBox*>(QStringLiteral("1143"))->title(), texts[5]);
-        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("1144"))->text(), texts[6]);
-        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("1145"))->text(), texts[7]);
-        QCOMPARE(dialogButton(&dialog, 2)->text(), texts[8]);
+        QCOMPARE(
+            dialog.findChild<QCheckBox*>(QString::number(ids::settings::BackupStructure))->text(),
+            texts[1]);
+        QCOMPARE(
+            dialog.findChild<QCheckBox*>(QString::number(ids::settings::NoNetworkAccess))->text(),
+            texts[2]);
+        QCOMPARE(
+            dialog.findChild<QCheckBox*>(QString::number(ids::settings::HideDuplicateBankTitles))
+                ->text(),
+            texts[3]);
+        QCOMPARE(
+            dialog.findChild<QCheckBox*>(QString::number(ids::settings::HideEmptyEntries))->text(),
+            texts[4]);
+        QCOMPARE(dialog.findChild<QGroupBox*>(QString::number(ids::settings::Mapping))->title(),
+                 texts[5]);
+        QCOMPARE(dialog.findChild<QLabel*>(QString::number(ids::settings::KeyboardHeading))->text(),
+                 texts[6]);
+        QCOMPARE(dialog.findChild<QLabel*>(QString::number(ids::settings::PcHeading))->text(),
+                 texts[7]);
+        QCOMPARE(dialogButton(&dialog, ids::Cancel)->text(), texts[8]);
         // These stay English in both languages.
-        QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("1123"))->text(),
-                 QStringLiteral("Info"));
+        QCOMPARE(
+            dialog.findChild<QPushButton*>(QString::number(ids::settings::MappingInfo))->text(),
+            QStringLiteral("Info"));
         const QStringList labels = labelTexts(&dialog);
         for (const char* text :
              {"Player 1:", "Player 2:", "Player 3:", "(e.g.   ATA00:    <->   E:)"})

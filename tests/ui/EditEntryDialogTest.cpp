@@ -1,4 +1,5 @@
 #include "ui/EditEntryDialog.h"
+#include "ui/ControlIds.h"
 #include "ui/GuiInteraction.h"
 #include "ui/NumberBox.h"
 #include "ui/UiText.h"
@@ -116,7 +117,11 @@ QString hex(const RegRecord& r) {
 }
 
 // Voice box ids of the four keyboard voices and the eight accompaniment parts.
-const int kVoiceBoxIds[] = {1064, 1068, 1072, 1059, 1084, 1085, 1092, 1086, 1087, 1088, 1089, 1090};
+const int kVoiceBoxIds[] = {
+    ids::editor::R1Voice,      ids::editor::R2Voice,      ids::editor::R3Voice,
+    ids::editor::LeftVoice,    ids::editEntry::Rhy1Voice, ids::editEntry::Rhy2Voice,
+    ids::editEntry::BassVoice, ids::editEntry::Chd1Voice, ids::editEntry::Chd2Voice,
+    ids::editEntry::PadVoice,  ids::editEntry::Phr1Voice, ids::editEntry::Phr2Voice};
 
 } // namespace
 
@@ -139,9 +144,9 @@ private Q_SLOTS:
         dialog.show();
         // The dialog shows the registration in order: the opening normalises its copy.
         QVERIFY(dialog.record() != original);
-        find<QLineEdit>(dialog, 1033)->setText(QStringLiteral("Changed"));
+        find<QLineEdit>(dialog, ids::editEntry::Title)->setText(QStringLiteral("Changed"));
         if (how == 0)
-            click(dialog, 2);
+            click(dialog, ids::Cancel);
         else if (how == 1)
             QTest::keyClick(&dialog, Qt::Key_Escape);
         else
@@ -226,7 +231,7 @@ private Q_SLOTS:
         ScriptedInteraction ui;
         EditEntryDialog dialog(original, contextFor(ui, KeyboardModel(model)));
         dialog.show();
-        click(dialog, 1);
+        click(dialog, ids::Ok);
         QVERIFY2(ui.events().empty(),
                  ui.events().empty() ? "" : ui.events()[0].message.text(Language::English).c_str());
         QCOMPARE(dialog.editResult(), EditEntryResult::Ok);
@@ -259,7 +264,7 @@ private Q_SLOTS:
         r.setPartVoice(AccPart::Phr2, key);
         ScriptedInteraction ui;
         EditEntryDialog dialog(r, contextFor(ui, KeyboardModel(model)));
-        for (int id : {1064, 1090}) {
+        for (int id : {ids::editor::R1Voice, ids::editEntry::Phr2Voice}) {
             QComboBox* voice = box(dialog, id);
             QCOMPARE(voice->count(), count);
             QCOMPARE(voice->currentIndex(), selected);
@@ -292,9 +297,9 @@ private Q_SLOTS:
         r.setFootswitchKit(2, 1);
         ScriptedInteraction ui;
         EditEntryDialog dialog(r, contextFor(ui, KeyboardModel(model)));
-        for (int id : {1165, 1169})
+        for (int id : {ids::editor::Footswitch1Kit, ids::editor::Footswitch2Kit})
             QCOMPARE(box(dialog, id)->count(), count);
-        QCOMPARE(box(dialog, 1169)->currentText(), kitOne);
+        QCOMPARE(box(dialog, ids::editor::Footswitch2Kit)->currentText(), kitOne);
     }
 
     void styleBoxShowsEveryStyleByName() {
@@ -302,7 +307,7 @@ private Q_SLOTS:
         RegRecord r = sample();
         r.setStyleIndex(300);
         EditEntryDialog dialog(r, contextFor(ui));
-        QComboBox* style = box(dialog, 1025);
+        QComboBox* style = box(dialog, ids::editEntry::Style);
         QCOMPARE(style->count(), 495);
         QCOMPARE(style->currentIndex(), 300);
         QCOMPARE(style->currentText(), QStringLiteral("DiskStyle <056>"));
@@ -310,7 +315,7 @@ private Q_SLOTS:
 
         r.setStyleBytes(RegRecord::FirstDiskStyle, 250);
         EditEntryDialog beyond(r, contextFor(ui));
-        QCOMPARE(box(beyond, 1025)->currentIndex(), -1);
+        QCOMPARE(box(beyond, ids::editEntry::Style)->currentIndex(), -1);
     }
 
     void masterTransposeMovesSongAndKeyboard_data() {
@@ -343,10 +348,11 @@ private Q_SLOTS:
         EditEntryDialog dialog(r, contextFor(ui));
         dialog.show();
         for (int m : newMasters)
-            box(dialog, 1133)->setCurrentIndex(m + 24);
-        QCOMPARE(box(dialog, 1134)->currentText().toInt(), expectSong);
-        QCOMPARE(box(dialog, 1135)->currentText().toInt(), expectKeyboard);
-        click(dialog, 1);
+            box(dialog, ids::editEntry::TransposeMaster)->setCurrentIndex(m + 24);
+        QCOMPARE(box(dialog, ids::editEntry::TransposeSong)->currentText().toInt(), expectSong);
+        QCOMPARE(box(dialog, ids::editEntry::TransposeKeyboard)->currentText().toInt(),
+                 expectKeyboard);
+        click(dialog, ids::Ok);
         QCOMPARE(dialog.record().transposeMaster(), newMasters.last());
         QCOMPARE(dialog.record().transposeSong(), expectSong);
         QCOMPARE(dialog.record().transposeKeyboard(), expectKeyboard);
@@ -362,18 +368,19 @@ private Q_SLOTS:
         QTest::newRow("empty title")
             << std::function<void(RegRecord&)>(none)
             << std::function<void(EditEntryDialog&)>(
-                   [](EditEntryDialog& d) { find<QLineEdit>(d, 1033)->clear(); })
-            << "The title must not be empty!" << 1033;
+                   [](EditEntryDialog& d) { find<QLineEdit>(d, ids::editEntry::Title)->clear(); })
+            << "The title must not be empty!" << ids::editEntry::Title;
         QTest::newRow("song path too long")
             << std::function<void(RegRecord&)>(none)
             << std::function<void(EditEntryDialog&)>([](EditEntryDialog& d) {
-                   find<QLineEdit>(d, 1122)->setText(QStringLiteral("C:/") + QString(90, 'a'));
+                   find<QLineEdit>(d, ids::editEntry::Song)
+                       ->setText(QStringLiteral("C:/") + QString(90, 'a'));
                })
-            << "Please enter no more than 80 characters." << 1122;
+            << "Please enter no more than 80 characters." << ids::editEntry::Song;
         QTest::newRow("stored tempo out of range")
             << std::function<void(RegRecord&)>([](RegRecord& r) { r.setTempo(300); })
             << std::function<void(EditEntryDialog&)>([](EditEntryDialog&) {})
-            << "Please enter an integer between 32 and 280." << 1026;
+            << "Please enter an integer between 32 and 280." << ids::editEntry::Tempo;
     }
 
     void okRefusesWhatCannotBeStored() {
@@ -389,7 +396,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         const RegRecord opened = dialog.record();
         edit(dialog);
-        for (int button : {1, 1039, 1038}) {
+        for (int button : {1, ids::editEntry::Previous, ids::editEntry::Next}) {
             ui.clearEvents();
             click(dialog, button);
             QCOMPARE(ui.kinds(), std::vector{ScriptedInteraction::Kind::Warn});
@@ -531,8 +538,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("result");
         QTest::newRow("OK") << 1 << int(EditEntryResult::Ok);
-        QTest::newRow("Previous") << 1039 << int(EditEntryResult::Previous);
-        QTest::newRow("Next") << 1038 << int(EditEntryResult::Next);
+        QTest::newRow("Previous") << ids::editEntry::Previous << int(EditEntryResult::Previous);
+        QTest::newRow("Next") << ids::editEntry::Next << int(EditEntryResult::Next);
     }
 
     void previousAndNextStoreLikeOk() {
@@ -541,8 +548,8 @@ private Q_SLOTS:
         ScriptedInteraction ui;
         EditEntryDialog dialog(sample(), contextFor(ui));
         dialog.show();
-        find<QLineEdit>(dialog, 1033)->setText(QStringLiteral("Caf\u00e9 Jazz"));
-        find<NumberBox>(dialog, 1065)->setNumber(77);
+        find<QLineEdit>(dialog, ids::editEntry::Title)->setText(QStringLiteral("Caf\u00e9 Jazz"));
+        find<NumberBox>(dialog, ids::editor::R1Volume)->setNumber(77);
         click(dialog, button);
         QCOMPARE(int(dialog.editResult()), result);
         QVERIFY(!dialog.isVisible());
@@ -566,57 +573,59 @@ private Q_SLOTS:
         dialog.show();
 
         // Auto Accomp. and Song Player exclude each other.
-        find<QCheckBox>(dialog, 1120)->click();
-        QVERIFY(!find<QCheckBox>(dialog, 1121)->isChecked());
-        find<QCheckBox>(dialog, 1121)->click();
-        QVERIFY(!find<QCheckBox>(dialog, 1120)->isChecked());
+        find<QCheckBox>(dialog, ids::editEntry::SongPlayer)->click();
+        QVERIFY(!find<QCheckBox>(dialog, ids::editEntry::AutoAccomp)->isChecked());
+        find<QCheckBox>(dialog, ids::editEntry::AutoAccomp)->click();
+        QVERIFY(!find<QCheckBox>(dialog, ids::editEntry::SongPlayer)->isChecked());
 
         // Split points stay in order.
-        box(dialog, 1103)->setCurrentIndex(70);
-        QCOMPARE(box(dialog, 1107)->currentIndex(), 70);
-        QCOMPARE(box(dialog, 1108)->currentIndex(), 70);
-        box(dialog, 1108)->setCurrentIndex(30);
-        QCOMPARE(box(dialog, 1107)->currentIndex(), 30);
-        QCOMPARE(box(dialog, 1103)->currentIndex(), 30);
+        box(dialog, ids::editor::SplitAccomp)->setCurrentIndex(70);
+        QCOMPARE(box(dialog, ids::editor::SplitLeft)->currentIndex(), 70);
+        QCOMPARE(box(dialog, ids::editor::SplitRight)->currentIndex(), 70);
+        box(dialog, ids::editor::SplitRight)->setCurrentIndex(30);
+        QCOMPARE(box(dialog, ids::editor::SplitLeft)->currentIndex(), 30);
+        QCOMPARE(box(dialog, ids::editor::SplitAccomp)->currentIndex(), 30);
 
         // Pedal checks: enabled for Individual only, all on after going back to Master.
-        QVERIFY(!find<QCheckBox>(dialog, 1149)->isEnabled());
-        box(dialog, 1148)->setCurrentIndex(1);
-        QVERIFY(find<QCheckBox>(dialog, 1149)->isEnabled());
-        find<QCheckBox>(dialog, 1153)->setChecked(false);
-        box(dialog, 1148)->setCurrentIndex(0);
-        for (int id = 1149; id <= 1156; ++id) {
+        QVERIFY(!find<QCheckBox>(dialog, ids::editor::PedalSong)->isEnabled());
+        box(dialog, ids::editor::VolumePedalMode)->setCurrentIndex(1);
+        QVERIFY(find<QCheckBox>(dialog, ids::editor::PedalSong)->isEnabled());
+        find<QCheckBox>(dialog, ids::editor::PedalR1)->setChecked(false);
+        box(dialog, ids::editor::VolumePedalMode)->setCurrentIndex(0);
+        for (int id = ids::editor::PedalSong; id <= ids::editor::PedalMic; ++id) {
             QVERIFY(find<QCheckBox>(dialog, id)->isChecked());
             QVERIFY(!find<QCheckBox>(dialog, id)->isEnabled());
         }
 
         // Footswitch: part checks for 0..5, kit and key for "31 Percussion", same parts when
         // both do the same.
-        QVERIFY(find<QCheckBox>(dialog, 1157)->isVisible());
-        QVERIFY(!box(dialog, 1165)->isVisible());
-        QVERIFY(!find<QCheckBox>(dialog, 1161)->isVisible());
-        box(dialog, 1146)->setCurrentIndex(kFootswitchPercussionPosition);
-        QVERIFY(!find<QCheckBox>(dialog, 1157)->isVisible());
-        QVERIFY(box(dialog, 1165)->isVisible());
-        QVERIFY(box(dialog, 1106)->isVisible());
-        box(dialog, 1146)->setCurrentIndex(2);
-        box(dialog, 1147)->setCurrentIndex(2);
-        find<QCheckBox>(dialog, 1158)->setChecked(!find<QCheckBox>(dialog, 1158)->isChecked());
-        QCOMPARE(find<QCheckBox>(dialog, 1162)->isChecked(),
-                 find<QCheckBox>(dialog, 1158)->isChecked());
+        QVERIFY(find<QCheckBox>(dialog, ids::editor::Footswitch1Left)->isVisible());
+        QVERIFY(!box(dialog, ids::editor::Footswitch1Kit)->isVisible());
+        QVERIFY(!find<QCheckBox>(dialog, ids::editor::Footswitch2Left)->isVisible());
+        box(dialog, ids::editor::Footswitch1Function)
+            ->setCurrentIndex(kFootswitchPercussionPosition);
+        QVERIFY(!find<QCheckBox>(dialog, ids::editor::Footswitch1Left)->isVisible());
+        QVERIFY(box(dialog, ids::editor::Footswitch1Kit)->isVisible());
+        QVERIFY(box(dialog, ids::editor::Footswitch1Key)->isVisible());
+        box(dialog, ids::editor::Footswitch1Function)->setCurrentIndex(2);
+        box(dialog, ids::editor::Footswitch2Function)->setCurrentIndex(2);
+        find<QCheckBox>(dialog, ids::editor::Footswitch1R1)
+            ->setChecked(!find<QCheckBox>(dialog, ids::editor::Footswitch1R1)->isChecked());
+        QCOMPARE(find<QCheckBox>(dialog, ids::editor::Footswitch2R1)->isChecked(),
+                 find<QCheckBox>(dialog, ids::editor::Footswitch1R1)->isChecked());
 
         // A part's voice box and volume follow its two Set checks.
-        QVERIFY(!box(dialog, 1088)->isEnabled());
-        find<QCheckBox>(dialog, 1097)->click();
-        QVERIFY(box(dialog, 1088)->isEnabled());
-        QVERIFY(!find<NumberBox>(dialog, 1053)->isEnabled());
-        find<QCheckBox>(dialog, 1081)->click();
-        QVERIFY(find<NumberBox>(dialog, 1053)->isEnabled());
+        QVERIFY(!box(dialog, ids::editEntry::PadVoice)->isEnabled());
+        find<QCheckBox>(dialog, ids::editEntry::PadSetVoice)->click();
+        QVERIFY(box(dialog, ids::editEntry::PadVoice)->isEnabled());
+        QVERIFY(!find<NumberBox>(dialog, ids::editEntry::PadVolume)->isEnabled());
+        find<QCheckBox>(dialog, ids::editEntry::PadSetVolume)->click();
+        QVERIFY(find<NumberBox>(dialog, ids::editEntry::PadVolume)->isEnabled());
 
         // Main B is shown and can be changed.
-        QVERIFY(find<QAbstractButton>(dialog, 1029)->isChecked());
-        find<QAbstractButton>(dialog, 1031)->click();
-        click(dialog, 1);
+        QVERIFY(find<QAbstractButton>(dialog, ids::editEntry::MainB)->isChecked());
+        find<QAbstractButton>(dialog, ids::editEntry::MainD)->click();
+        click(dialog, ids::Ok);
         QCOMPARE(dialog.record().variation(), 11);
         QVERIFY(!dialog.record().volumePedalIndividual());
         QCOMPARE(dialog.record().splitAccomp(), 30);
@@ -627,7 +636,7 @@ private Q_SLOTS:
         RegRecord r = sample();
         r.setVariation(2);
         EditEntryDialog dialog(r, contextFor(ui));
-        for (int id = 1028; id <= 1031; ++id) {
+        for (int id = ids::editEntry::MainA; id <= ids::editEntry::MainD; ++id) {
             QVERIFY(!find<QAbstractButton>(dialog, id)->isChecked());
             QVERIFY(!find<QAbstractButton>(dialog, id)->isEnabled());
         }
@@ -638,7 +647,7 @@ private Q_SLOTS:
         RegRecord r = sample();
         r.setSongPath("ata00:/songs/a.mid");
         EditEntryDialog dialog(r, contextFor(ui));
-        QCOMPARE(find<QLineEdit>(dialog, 1122)->text(),
+        QCOMPARE(find<QLineEdit>(dialog, ids::editEntry::Song)->text(),
                  QStringLiteral("/home/anna/Keyboard/SONGS/A.MID"));
     }
 
@@ -667,8 +676,8 @@ private Q_SLOTS:
         for (const Language lang : {Language::English, Language::German}) {
             ScriptedInteraction script = ui;
             EditEntryDialog dialog(sample(), contextFor(script, kPro, lang));
-            find<QLineEdit>(dialog, 1122)->setText(current);
-            click(dialog, 1126);
+            find<QLineEdit>(dialog, ids::editEntry::Song)->setText(current);
+            click(dialog, ids::editEntry::BrowseSong);
             QCOMPARE(script.kinds(), std::vector{ScriptedInteraction::Kind::OpenFile});
             const FileDialogRequest& request = script.events()[0].file;
             QCOMPARE(request.caption, &msg::SelectMidiFile);
@@ -676,7 +685,7 @@ private Q_SLOTS:
             QCOMPARE(request.defaultExtension, std::string("mid"));
             QCOMPARE(request.overwritePrompt, false);
             QCOMPARE(fromUtf8(request.initialPath), songExists ? current : QString());
-            QCOMPARE(find<QLineEdit>(dialog, 1122)->text(),
+            QCOMPARE(find<QLineEdit>(dialog, ids::editEntry::Song)->text(),
                      chosen ? QStringLiteral("/music/New Song.mid") : current);
         }
     }
@@ -697,9 +706,9 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i)
             context.players[size_t(i)] = players[i].toStdString();
         EditEntryDialog dialog(sample(), context);
-        const int ids[] = {1124, 1125, 1136};
+        const int plays[] = {ids::editEntry::Play1, ids::editEntry::Play2, ids::editEntry::Play3};
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(find<QPushButton>(dialog, ids[i])->isEnabled(), enabled[i]);
+            QCOMPARE(find<QPushButton>(dialog, plays[i])->isEnabled(), enabled[i]);
     }
 
     void playStartsTheSongOrSaysWhyNot() {
@@ -722,16 +731,16 @@ private Q_SLOTS:
         };
         dialog.setSongLauncher(launcher);
 
-        QLineEdit* field = find<QLineEdit>(dialog, 1122);
+        QLineEdit* field = find<QLineEdit>(dialog, ids::editEntry::Song);
         field->clear();
-        click(dialog, 1124); // empty: nothing at all
+        click(dialog, ids::editEntry::Play1); // empty: nothing at all
         QVERIFY(ui.events().empty());
         field->setText(dir.filePath(QStringLiteral("MISSING.MID")));
-        click(dialog, 1124);
+        click(dialog, ids::editEntry::Play1);
         QCOMPARE(ui.messageIds(), std::vector{&msg::MidiFileNotFound});
         field->setText(song);
-        click(dialog, 1124);
-        click(dialog, 1124);
+        click(dialog, ids::editEntry::Play1);
+        click(dialog, ids::editEntry::Play1);
         QCOMPARE(opened, (QStringList{song, song}));
         QCOMPARE(ui.messageIds(), (std::vector{&msg::MidiFileNotFound, &msg::PlayNoAssociation}));
     }
@@ -757,31 +766,135 @@ private Q_SLOTS:
         for (const QLabel* label : dialog.findChildren<QLabel*>())
             labels << label->text();
         QVERIFY(labels.contains(texts[1]));
-        QCOMPARE(find<QCheckBox>(dialog, 1000)->text(), texts[2]);
-        QCOMPARE(find<QPushButton>(dialog, 1)->text(), texts[3]);
-        QVERIFY(find<QPushButton>(dialog, 1)->isDefault());
-        QCOMPARE(find<QPushButton>(dialog, 2)->text(), texts[4]);
-        QCOMPARE(find<QPushButton>(dialog, 1039)->text(), texts[5]);
-        QCOMPARE(find<QPushButton>(dialog, 1038)->text(), texts[6]);
+        QCOMPARE(find<QCheckBox>(dialog, ids::editEntry::Active)->text(), texts[2]);
+        QCOMPARE(find<QPushButton>(dialog, ids::Ok)->text(), texts[3]);
+        QVERIFY(find<QPushButton>(dialog, ids::Ok)->isDefault());
+        QCOMPARE(find<QPushButton>(dialog, ids::Cancel)->text(), texts[4]);
+        QCOMPARE(find<QPushButton>(dialog, ids::editEntry::Previous)->text(), texts[5]);
+        QCOMPARE(find<QPushButton>(dialog, ids::editEntry::Next)->text(), texts[6]);
         // Every other caption is English in both languages.
         QCOMPARE(dialog.findChild<QGroupBox*>(QStringLiteral("Style"))->title(),
                  QStringLiteral("Style"));
-        QCOMPARE(find<QPushButton>(dialog, 1124)->text(), QStringLiteral("Play -1-"));
+        QCOMPARE(find<QPushButton>(dialog, ids::editEntry::Play1)->text(),
+                 QStringLiteral("Play -1-"));
     }
 
     void everyControlHasItsId() {
         ScriptedInteraction ui;
         EditEntryDialog dialog(sample(), contextFor(ui));
-        const int ids[] = {
-            1,    2,    1039, 1038, 1033, 1000, 1025, 1026, 1105, 1028, 1029, 1030, 1031, 1063,
-            1067, 1071, 1058, 1064, 1068, 1072, 1059, 1065, 1069, 1073, 1060, 1127, 1128, 1129,
-            1130, 1062, 1131, 1133, 1134, 1135, 1103, 1107, 1108, 1104, 1173, 1032, 1121, 1148,
-            1149, 1150, 1151, 1152, 1153, 1154, 1155, 1156, 1146, 1157, 1158, 1159, 1160, 1165,
-            1106, 1147, 1161, 1162, 1163, 1164, 1169, 1109, 1120, 1075, 1122, 1126, 1123, 1124,
-            1125, 1136, 1035, 1091, 1084, 1076, 1036, 1037, 1093, 1085, 1077, 1044, 1040, 1094,
-            1092, 1078, 1046, 1041, 1095, 1086, 1079, 1048, 1042, 1096, 1087, 1080, 1050, 1052,
-            1097, 1088, 1081, 1053, 1055, 1098, 1089, 1082, 1056, 1083, 1099, 1090, 1100, 1101};
-        for (int id : ids)
+        const int all[] = {ids::Ok,
+                           ids::Cancel,
+                           ids::editEntry::Previous,
+                           ids::editEntry::Next,
+                           ids::editEntry::Title,
+                           ids::editEntry::Active,
+                           ids::editEntry::Style,
+                           ids::editEntry::Tempo,
+                           ids::editEntry::StopAccomp,
+                           ids::editEntry::MainA,
+                           ids::editEntry::MainB,
+                           ids::editEntry::MainC,
+                           ids::editEntry::MainD,
+                           ids::editEntry::R1On,
+                           ids::editEntry::R2On,
+                           ids::editEntry::R3On,
+                           ids::editEntry::LeftOn,
+                           ids::editor::R1Voice,
+                           ids::editor::R2Voice,
+                           ids::editor::R3Voice,
+                           ids::editor::LeftVoice,
+                           ids::editor::R1Volume,
+                           ids::editor::R2Volume,
+                           ids::editor::R3Volume,
+                           ids::editor::LeftVolume,
+                           ids::editor::R1Octave,
+                           ids::editor::R2Octave,
+                           ids::editor::R3Octave,
+                           ids::editor::LeftOctave,
+                           ids::editEntry::Hold,
+                           ids::editor::UpperOctave,
+                           ids::editEntry::TransposeMaster,
+                           ids::editEntry::TransposeSong,
+                           ids::editEntry::TransposeKeyboard,
+                           ids::editor::SplitAccomp,
+                           ids::editor::SplitLeft,
+                           ids::editor::SplitRight,
+                           ids::editor::Fingering,
+                           ids::editor::VocalHarmony,
+                           ids::editEntry::AccVolume,
+                           ids::editEntry::AutoAccomp,
+                           ids::editor::VolumePedalMode,
+                           ids::editor::PedalSong,
+                           ids::editor::PedalAcmp,
+                           ids::editor::PedalMPad,
+                           ids::editor::PedalLeft,
+                           ids::editor::PedalR1,
+                           ids::editor::PedalR2,
+                           ids::editor::PedalR3,
+                           ids::editor::PedalMic,
+                           ids::editor::Footswitch1Function,
+                           ids::editor::Footswitch1Left,
+                           ids::editor::Footswitch1R1,
+                           ids::editor::Footswitch1R2,
+                           ids::editor::Footswitch1R3,
+                           ids::editor::Footswitch1Kit,
+                           ids::editor::Footswitch1Key,
+                           ids::editor::Footswitch2Function,
+                           ids::editor::Footswitch2Left,
+                           ids::editor::Footswitch2R1,
+                           ids::editor::Footswitch2R2,
+                           ids::editor::Footswitch2R3,
+                           ids::editor::Footswitch2Kit,
+                           ids::editor::Footswitch2Key,
+                           ids::editEntry::SongPlayer,
+                           ids::editor::SongVolume,
+                           ids::editEntry::Song,
+                           ids::editEntry::BrowseSong,
+                           ids::editEntry::SongInfo,
+                           ids::editEntry::Play1,
+                           ids::editEntry::Play2,
+                           ids::editEntry::Play3,
+                           ids::editEntry::Rhy1On,
+                           ids::editEntry::Rhy1SetVoice,
+                           ids::editEntry::Rhy1Voice,
+                           ids::editEntry::Rhy1SetVolume,
+                           ids::editEntry::Rhy1Volume,
+                           ids::editEntry::Rhy2On,
+                           ids::editEntry::Rhy2SetVoice,
+                           ids::editEntry::Rhy2Voice,
+                           ids::editEntry::Rhy2SetVolume,
+                           ids::editEntry::Rhy2Volume,
+                           ids::editEntry::BassOn,
+                           ids::editEntry::BassSetVoice,
+                           ids::editEntry::BassVoice,
+                           ids::editEntry::BassSetVolume,
+                           ids::editEntry::BassVolume,
+                           ids::editEntry::Chd1On,
+                           ids::editEntry::Chd1SetVoice,
+                           ids::editEntry::Chd1Voice,
+                           ids::editEntry::Chd1SetVolume,
+                           ids::editEntry::Chd1Volume,
+                           ids::editEntry::Chd2On,
+                           ids::editEntry::Chd2SetVoice,
+                           ids::editEntry::Chd2Voice,
+                           ids::editEntry::Chd2SetVolume,
+                           ids::editEntry::Chd2Volume,
+                           ids::editEntry::PadOn,
+                           ids::editEntry::PadSetVoice,
+                           ids::editEntry::PadVoice,
+                           ids::editEntry::PadSetVolume,
+                           ids::editEntry::PadVolume,
+                           ids::editEntry::Phr1On,
+                           ids::editEntry::Phr1SetVoice,
+                           ids::editEntry::Phr1Voice,
+                           ids::editEntry::Phr1SetVolume,
+                           ids::editEntry::Phr1Volume,
+                           ids::editEntry::Phr2On,
+                           ids::editEntry::Phr2SetVoice,
+                           ids::editEntry::Phr2Voice,
+                           ids::editEntry::Phr2SetVolume,
+                           ids::editEntry::Phr2Volume};
+        for (int id : all)
             QCOMPARE(dialog.findChildren<QWidget*>(QString::number(id)).size(), qsizetype(1));
     }
 

@@ -11,6 +11,7 @@
 #include "core/names/StyleNameTable.h"
 #include "core/sides/RegListRules.h"
 #include "ui/ArchiveListModel.h"
+#include "ui/ControlIds.h"
 #include "ui/HelpDocument.h"
 #include "ui/PaneLineDelegate.h"
 #include "ui/PaneListView.h"
@@ -248,7 +249,7 @@ private Q_SLOTS:
             values.playerPaths[1] = "/usr/bin/fluidsynth";
             return std::optional(values);
         };
-        button(1042)->click();
+        button(ids::main::Settings)->click();
         QVERIFY(w.leave());
         QCOMPARE(stored_.size(), size_t(1));
 
@@ -308,7 +309,7 @@ private Q_SLOTS:
             ui_.answer(static_cast<Answer>(a));
 
         if (route == 0)
-            button(1)->click();
+            button(ids::main::Exit)->click();
         else if (route == 1)
             QTest::keyClick(&w, Qt::Key_Escape);
         else if (route == 2)
@@ -327,12 +328,76 @@ private Q_SLOTS:
         QCOMPARE(stored_.size(), size_t(left ? 1 : 0));
     }
 
+    void sessionEnd_data() {
+        QTest::addColumn<bool>("interactionAllowed");
+        QTest::addColumn<bool>("dialogOpen");
+        QTest::addColumn<bool>("regModified");
+        QTest::addColumn<bool>("archiveModified");
+        QTest::addColumn<std::vector<int>>("answers"); // Answer values, in order
+        QTest::addColumn<bool>("mayEnd");
+        QTest::addColumn<bool>("left");
+        const auto A = [](Answer a) {
+            return static_cast<int>(a);
+        };
+        QTest::newRow("nothing changed")
+            << true << false << false << false << std::vector<int>{} << true << true;
+        QTest::newRow("archive kept by Cancel")
+            << true << false << false << true << std::vector<int>{A(Answer::Cancel)} << false
+            << false;
+        QTest::newRow("registrations kept by Cancel")
+            << true << false << true << true << std::vector<int>{A(Answer::Cancel)} << false
+            << false;
+        QTest::newRow("both dropped")
+            << true << false << true << true << std::vector<int>{A(Answer::No), A(Answer::No)}
+            << true << true;
+        // Nothing may be asked: nothing is saved or dropped behind the user's back.
+        QTest::newRow("no interaction allowed")
+            << false << false << true << true << std::vector<int>{} << true << false;
+        QTest::newRow("a dialog is still open")
+            << true << true << true << true << std::vector<int>{} << false << false;
+    }
+
+    void sessionEnd() {
+        QFETCH(bool, interactionAllowed);
+        QFETCH(bool, dialogOpen);
+        QFETCH(bool, regModified);
+        QFETCH(bool, archiveModified);
+        QFETCH(std::vector<int>, answers);
+        QFETCH(bool, mayEnd);
+        QFETCH(bool, left);
+        MainWindow& w = makeWithBothFiles();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.registrationSide().setModified(regModified);
+        w.archiveSide().setModified(archiveModified);
+        for (int a : answers)
+            ui_.answer(static_cast<Answer>(a));
+        QDialog editor(&w);
+        if (dialogOpen) {
+            editor.setWindowModality(Qt::ApplicationModal);
+            editor.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        }
+
+        QCOMPARE(commitSessionData(w, interactionAllowed), mayEnd);
+
+        QVERIFY(ui_.scriptUsedUp());
+        // Every answer given was to a question, and nothing else was asked.
+        QCOMPARE(ui_.events().size(), answers.size());
+        QCOMPARE(w.isVisible(), !left);
+        QCOMPARE(stored_.size(), size_t(left ? 1 : 0));
+        if (!left) {
+            QCOMPARE(w.registrationSide().isModified(), regModified);
+            QCOMPARE(w.archiveSide().isModified(), archiveModified);
+        }
+    }
+
     void enterDoesNothing_data() {
         QTest::addColumn<int>("focus"); // a control id
-        QTest::newRow("Exit") << 1;
-        QTest::newRow("registration list") << 1010;
-        QTest::newRow("archive list") << 1011;
-        QTest::newRow("Close of the archive") << 1008;
+        QTest::newRow("Exit") << ids::main::Exit;
+        QTest::newRow("registration list") << ids::main::RegList;
+        QTest::newRow("archive list") << ids::main::ArchiveList;
+        QTest::newRow("Close of the archive") << ids::main::ArchiveClose;
     }
 
     void enterDoesNothing() {
@@ -365,24 +430,54 @@ private Q_SLOTS:
         // Always enabled while a backup is open: Save, Save As, Close, Search, Protocol, Update
         // Styles; checked in every row through the lists below where it matters.
         QTest::newRow("nothing selected")
-            << false << V{} << V{} << V{1003, 1009, 1004, 1040, 1043, 1047}
-            << V{1030, 1020, 1033, 1021, 1024, 1025, 1050, 1026, 1029, 1007, 1032};
-        QTest::newRow("only the trailing line") << false << V{576} << V{} << V{1030, 1020}
-                                                << V{1033, 1025, 1050, 1026, 1029, 1021, 1024};
+            << false << V{} << V{}
+            << V{ids::main::RegSave,   ids::main::RegSaveAs,   ids::main::RegClose,
+                 ids::main::RegSearch, ids::main::RegProtocol, ids::main::RegUpdateStyles}
+            << V{ids::main::RegNewBank,     ids::main::RegNewEntry,   ids::main::RegEditEntry,
+                 ids::main::CopyToArchive,  ids::main::MoveToArchive, ids::main::RegDelete,
+                 ids::main::RegMultiChange, ids::main::RegUp,         ids::main::RegDown,
+                 ids::main::ArchiveSave,    ids::main::NewCategory};
+        QTest::newRow("only the trailing line")
+            << false << V{576} << V{} << V{ids::main::RegNewBank, ids::main::RegNewEntry}
+            << V{ids::main::RegEditEntry, ids::main::RegDelete, ids::main::RegMultiChange,
+                 ids::main::RegUp,        ids::main::RegDown,   ids::main::CopyToArchive,
+                 ids::main::MoveToArchive};
         QTest::newRow("first bank line")
-            << false << V{0} << V{} << V{1030, 1020, 1033, 1025, 1050, 1029} << V{1026, 1021, 1024};
-        QTest::newRow("last bank line") << false << V{567} << V{} << V{1033, 1026} << V{1029};
-        QTest::newRow("first registration") << false << V{1} << V{} << V{1033, 1029} << V{1026};
-        QTest::newRow("last registration") << false << V{575} << V{} << V{1033, 1026} << V{1029};
+            << false << V{0} << V{}
+            << V{ids::main::RegNewBank, ids::main::RegNewEntry,    ids::main::RegEditEntry,
+                 ids::main::RegDelete,  ids::main::RegMultiChange, ids::main::RegDown}
+            << V{ids::main::RegUp, ids::main::CopyToArchive, ids::main::MoveToArchive};
+        QTest::newRow("last bank line")
+            << false << V{567} << V{} << V{ids::main::RegEditEntry, ids::main::RegUp}
+            << V{ids::main::RegDown};
+        QTest::newRow("first registration")
+            << false << V{1} << V{} << V{ids::main::RegEditEntry, ids::main::RegDown}
+            << V{ids::main::RegUp};
+        QTest::newRow("last registration")
+            << false << V{575} << V{} << V{ids::main::RegEditEntry, ids::main::RegUp}
+            << V{ids::main::RegDown};
         QTest::newRow("two lines")
-            << false << V{1, 2} << V{} << V{1025, 1050} << V{1030, 1020, 1033, 1026, 1029};
+            << false << V{1, 2} << V{} << V{ids::main::RegDelete, ids::main::RegMultiChange}
+            << V{ids::main::RegNewBank, ids::main::RegNewEntry, ids::main::RegEditEntry,
+                 ids::main::RegUp, ids::main::RegDown};
         QTest::newRow("to the archive's category")
             << true << V{1} << V{0}
-            << V{1021, 1024, 1035, 1052, 1031, 1012, 1015, 1032, 1013, 1014, 1017} << V{1034, 1016};
+            << V{ids::main::CopyToArchive,       ids::main::MoveToArchive,
+                 ids::main::EditCategory,        ids::main::SortCategory,
+                 ids::main::ArchiveNewBank,      ids::main::ArchiveNewEntry,
+                 ids::main::ArchiveDelete,       ids::main::NewCategory,
+                 ids::main::CopyToRegistrations, ids::main::MoveToRegistrations,
+                 ids::main::ArchiveDown}
+            << V{ids::main::ArchiveEditEntry, ids::main::ArchiveUp};
         QTest::newRow("to two archive lines")
-            << true << V{1} << V{0, 1} << V{1015, 1051} << V{1021, 1024, 1035, 1032, 1031, 1012};
+            << true << V{1} << V{0, 1} << V{ids::main::ArchiveDelete, ids::main::ArchiveMultiChange}
+            << V{ids::main::CopyToArchive, ids::main::MoveToArchive,  ids::main::EditCategory,
+                 ids::main::NewCategory,   ids::main::ArchiveNewBank, ids::main::ArchiveNewEntry};
         QTest::newRow("from the archive's last category")
-            << true << V{576} << V{1} << V{1013, 1014, 1016, 1035, 1052} << V{1017, 1034};
+            << true << V{576} << V{1}
+            << V{ids::main::CopyToRegistrations, ids::main::MoveToRegistrations,
+                 ids::main::ArchiveUp, ids::main::EditCategory, ids::main::SortCategory}
+            << V{ids::main::ArchiveDown, ids::main::ArchiveEditEntry};
     }
 
     void buttonStates() {
@@ -404,20 +499,25 @@ private Q_SLOTS:
         for (int id : disabled)
             QVERIFY2(!w.commandAllowed(id), qPrintable(QString::number(id)));
         // No button is enabled against the rules, and the file commands follow them.
-        for (int id = 1001; id <= 1052; ++id) {
+        for (int id = ids::main::FirstPaneId; id <= ids::main::LastPaneId; ++id) {
             auto* b = button(id);
             if (b && !w.commandAllowed(id))
                 QVERIFY2(!b->isEnabled(), qPrintable(QString::number(id)));
         }
-        for (int id : {1003, 1009, 1004, 1007, 1036, 1008})
+        for (int id : {ids::main::RegSave, ids::main::RegSaveAs, ids::main::RegClose,
+                       ids::main::ArchiveSave, ids::main::ArchiveSaveAs, ids::main::ArchiveClose})
             QCOMPARE(button(id)->isEnabled(), w.commandAllowed(id));
     }
 
     void closedPanesLeaveOnlyTheirNewAndOpen() {
         MainWindow& w = make();
-        for (int id : {1001, 1002, 1005, 1006, 1, 1042, 1049})
+        for (int id :
+             {ids::main::RegNew, ids::main::RegOpen, ids::main::ArchiveNew, ids::main::ArchiveOpen,
+              ids::main::Exit, ids::main::Settings, ids::main::Help})
             QVERIFY2(button(id)->isEnabled(), qPrintable(QString::number(id)));
-        for (int id : {1003, 1009, 1004, 1007, 1036, 1008, 1032, 1035, 1052})
+        for (int id : {ids::main::RegSave, ids::main::RegSaveAs, ids::main::RegClose,
+                       ids::main::ArchiveSave, ids::main::ArchiveSaveAs, ids::main::ArchiveClose,
+                       ids::main::NewCategory, ids::main::EditCategory, ids::main::SortCategory})
             QVERIFY2(!button(id)->isEnabled(), qPrintable(QString::number(id)));
         QVERIFY(!w.registrationList()->isEnabled());
         QVERIFY(!w.archiveList()->isEnabled());
@@ -476,21 +576,21 @@ private Q_SLOTS:
         QCOMPARE(list->model()->rowCount(), 3);
         QCOMPARE(selectionOf(*list).lines, std::set<int>{0});
         // Edit Category follows the selection after the tree changed.
-        QVERIFY(button(1035)->isEnabled());
+        QVERIFY(button(ids::main::EditCategory)->isEnabled());
     }
 
     void newCategoryGoesBeforeTheSelectedOne() {
         MainWindow& w = makeWithBothFiles();
         select(w.archiveList(), {1});
         categoryAnswer_ = "Latin";
-        button(1032)->click();
+        button(ids::main::NewCategory)->click();
         QCOMPARE(categoryAsked_, std::vector<std::string>{""});
         QCOMPARE(w.archiveSide().lineText(1), std::string("Latin"));
         QCOMPARE(selectionOf(*w.archiveList()).lines, std::set<int>{1});
         QVERIFY(w.archiveSide().isModified());
         // Cancel changes nothing.
         categoryAnswer_ = std::nullopt;
-        button(1032)->click();
+        button(ids::main::NewCategory)->click();
         QCOMPARE(w.archiveList()->model()->rowCount(), 4);
     }
 
@@ -500,10 +600,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("id");
         QTest::addColumn<bool>("regChanged");
         QTest::addColumn<QString>("archiveCount");
-        QTest::newRow("Copy >>") << 1021 << false << "4";
-        QTest::newRow("Move >>") << 1024 << true << "4";
-        QTest::newRow("<< Copy") << 1013 << true << "3";
-        QTest::newRow("<< Move") << 1014 << true << "2";
+        QTest::newRow("Copy >>") << ids::main::CopyToArchive << false << "4";
+        QTest::newRow("Move >>") << ids::main::MoveToArchive << true << "4";
+        QTest::newRow("<< Copy") << ids::main::CopyToRegistrations << true << "3";
+        QTest::newRow("<< Move") << ids::main::MoveToRegistrations << true << "2";
     }
 
     void transfers() {
@@ -513,14 +613,14 @@ private Q_SLOTS:
         MainWindow& w = makeWithBothFiles();
         w.archiveSide().expandCategory(1); // Jazz: its registration "Blue" is line 2
         static_cast<ArchiveListModel*>(w.archiveList()->model())->reload();
-        const bool toArchive = id == 1021 || id == 1024;
+        const bool toArchive = id == ids::main::CopyToArchive || id == ids::main::MoveToArchive;
         select(w.registrationList(), {1});
         select(w.archiveList(), {toArchive ? 0 : 2});
         QVERIFY(button(id)->isEnabled());
         button(id)->click();
         QCOMPARE(w.registrationSide().isModified(), regChanged);
-        QCOMPARE(w.archiveSide().isModified(), toArchive || id == 1014);
-        QCOMPARE(qobject_cast<QLabel*>(w.control(1028))->text(), archiveCount);
+        QCOMPARE(w.archiveSide().isModified(), toArchive || id == ids::main::MoveToRegistrations);
+        QCOMPARE(qobject_cast<QLabel*>(w.control(ids::main::ArchiveCount))->text(), archiveCount);
         QCOMPARE(w.archiveList()->model()->rowCount(),
                  static_cast<int>(w.archiveSide().list().size()) + 1);
         QCOMPARE(w.registrationList()->model()->rowCount(),
@@ -596,7 +696,7 @@ private Q_SLOTS:
             chosen.songVolume = 77;
             return std::optional(chosen);
         };
-        button(1050)->click();
+        button(ids::main::RegMultiChange)->click();
         QVERIFY(gathered > 0);
         for (int row : {1, 2, 3})
             QCOMPARE(w.registrationSide().lines()[static_cast<size_t>(row)].record.songVolume(),
@@ -618,19 +718,19 @@ private Q_SLOTS:
             request.text = "nowhere";
             found.push_back(next(request));
         };
-        button(1041)->click();
+        button(ids::main::ArchiveSearch)->click();
         QCOMPARE(found, (std::vector<bool>{true, false}));
         // Jazz (line 1) was expanded to show its registration "Blue" at line 2.
         QCOMPARE(w.archiveList()->model()->rowCount(), 4);
         QCOMPARE(selectionOf(*w.archiveList()).lines, std::set<int>{2});
-        QVERIFY(button(1034)->isEnabled());
+        QVERIFY(button(ids::main::ArchiveEditEntry)->isEnabled());
     }
 
     void protocolOfEitherPane_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("registrations") << 1043 << "Intro";
-        QTest::newRow("archive") << 1044 << "Blue";
+        QTest::newRow("registrations") << ids::main::RegProtocol << "Intro";
+        QTest::newRow("archive") << ids::main::ArchiveProtocol << "Blue";
     }
 
     void protocolOfEitherPane() {
@@ -657,8 +757,8 @@ private Q_SLOTS:
             asked.push_back(update);
             return true;
         };
-        QVERIFY(button(1046)->isEnabled());
-        button(1046)->click();
+        QVERIFY(button(ids::main::SaveStyleLocations)->isEnabled());
+        button(ids::main::SaveStyleLocations)->click();
         QCOMPARE(asked, std::vector<bool>{false});
         QCOMPARE(ui_.messageIds(), std::vector<const Message*>{&msg::NoIndividualStyleNamesLoaded});
     }
@@ -672,9 +772,12 @@ private Q_SLOTS:
         w.openFiles({archive, backup});
         QCOMPARE(QString::fromStdString(w.registrationSide().currentPath()), backup);
         QCOMPARE(QString::fromStdString(w.archiveSide().currentPath()), archive);
-        QCOMPARE(qobject_cast<QLabel*>(w.control(1027))->text(), QStringLiteral("512"));
-        QCOMPARE(qobject_cast<QLabel*>(w.control(1028))->text(), QStringLiteral("3"));
-        QCOMPARE(qobject_cast<QLabel*>(w.control(1018))->text(), QStringLiteral("PSR9000"));
+        QCOMPARE(qobject_cast<QLabel*>(w.control(ids::main::RegCount))->text(),
+                 QStringLiteral("512"));
+        QCOMPARE(qobject_cast<QLabel*>(w.control(ids::main::ArchiveCount))->text(),
+                 QStringLiteral("3"));
+        QCOMPARE(qobject_cast<QLabel*>(w.control(ids::main::KeyboardName))->text(),
+                 QStringLiteral("PSR9000"));
         QCOMPARE(selectionOf(*w.registrationList()).lines, std::set<int>{0});
         QCOMPARE(w.registrationList()->model()->index(1, 0).data().toString(),
                  QStringLiteral("<01/1>\t        Intro"));
@@ -736,15 +839,16 @@ private Q_SLOTS:
         QTimer::singleShot(0, this, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog && dialog != &w);
-            for (const char* id : {"1043", "1044"}) {
-                auto* box = dialog->findChild<QCheckBox*>(QLatin1String(id));
+            for (int id :
+                 {ids::settings::HideDuplicateBankTitles, ids::settings::HideEmptyEntries}) {
+                auto* box = dialog->findChild<QCheckBox*>(QString::number(id));
                 shown.push_back(box && box->isVisible());
                 if (box)
                     box->setChecked(true);
             }
             static_cast<QDialog*>(dialog)->accept();
         });
-        button(1042)->click();
+        button(ids::main::Settings)->click();
         QCOMPARE(shown, (std::vector<bool>{extended, extended}));
         // Only the extended mode takes the filters over.
         QCOMPARE(w.registrationSide().options().filters.hideEmptyEntries, extended);
@@ -761,10 +865,11 @@ private Q_SLOTS:
             values.pcPaths[1] = "D:";
             return std::optional(values);
         };
-        button(1042)->click();
+        button(ids::main::Settings)->click();
         // Only the first bank holds a registration; everything after it is hidden.
         QCOMPARE(w.registrationList()->model()->rowCount(), 3);
-        QCOMPARE(qobject_cast<QLabel*>(w.control(1027))->text(), QStringLiteral("1"));
+        QCOMPARE(qobject_cast<QLabel*>(w.control(ids::main::RegCount))->text(),
+                 QStringLiteral("1"));
         QVERIFY(!w.registrationSide().isModified());
         QCOMPARE(w.currentSettings().pcPath[1], std::string("D:"));
     }
@@ -774,10 +879,10 @@ private Q_SLOTS:
         setup.settings.flashStyleMode = 1;
         MainWindow& w = make(setup);
         w.start();
-        QVERIFY(qobject_cast<QRadioButton*>(w.control(1037))->isChecked());
+        QVERIFY(qobject_cast<QRadioButton*>(w.control(ids::main::FlashDefault))->isChecked());
         ui_.backupSetDialogCancelled();
-        qobject_cast<QRadioButton*>(w.control(1038))->click();
-        QVERIFY(qobject_cast<QRadioButton*>(w.control(1019))->isChecked());
+        qobject_cast<QRadioButton*>(w.control(ids::main::FlashIndividual))->click();
+        QVERIFY(qobject_cast<QRadioButton*>(w.control(ids::main::FlashFactory))->isChecked());
         QCOMPARE(names_.longName(kFirstFlashStyle), std::string("Flash I - 60's Rock 1"));
         QCOMPARE(w.currentSettings().flashStyleMode, 0);
     }
@@ -789,11 +894,12 @@ private Q_SLOTS:
         w.hooks().diskStyleFolder = [&](const std::string&) {
             return std::optional(folder.toStdString());
         };
-        qobject_cast<QRadioButton*>(w.control(1111))->click();
+        qobject_cast<QRadioButton*>(w.control(ids::main::DiskFolder))->click();
         // No style file there: told so, back to numbers, the folder stays in its field.
         QCOMPARE(ui_.messageIds(), std::vector<const Message*>{&msg::NoStyleFilesFound});
-        QVERIFY(qobject_cast<QRadioButton*>(w.control(1110))->isChecked());
-        QCOMPARE(qobject_cast<QLabel*>(w.control(1045))->text(), QDir::toNativeSeparators(folder));
+        QVERIFY(qobject_cast<QRadioButton*>(w.control(ids::main::DiskNumber))->isChecked());
+        QCOMPARE(qobject_cast<QLabel*>(w.control(ids::main::DiskFolderText))->text(),
+                 QDir::toNativeSeparators(folder));
         QCOMPARE(disk_.text(0), std::string("DiskStyle <001>"));
     }
 
@@ -844,7 +950,7 @@ private Q_SLOTS:
             opened << path;
             return opens;
         };
-        button(1049)->click();
+        button(ids::main::Help)->click();
         if (warning.isEmpty()) {
             QCOMPARE(opened, QStringList{folders.filePath(present)});
             QVERIFY(ui_.events().empty());
@@ -868,17 +974,19 @@ private Q_SLOTS:
         const int en = int(Language::English), de = int(Language::German);
         QTest::newRow("Exit") << en << 1 << "Exit";
         QTest::newRow("Ende") << de << 1 << "Ende";
-        QTest::newRow("Save As") << en << 1009 << "Save As";
-        QTest::newRow("Speich.unt.") << de << 1036 << "Speich.unt.";
-        QTest::newRow("Copy >>") << de << 1021 << "Kopieren >>";
-        QTest::newRow("<< Move") << de << 1014 << "<< Verschieb.";
-        QTest::newRow("Multi Change") << de << 1051 << QString::fromUtf8("Mehrf. Änd.");
-        QTest::newRow("Save Sty. Loc.") << de << 1046 << "Sty.Pos.speich.";
-        QTest::newRow("Kateg. sort.") << de << 1052 << "Kateg. sort.";
-        QTest::newRow("Factory stays English") << de << 1019 << "Factory";
-        QTest::newRow("Folder: stays English") << de << 1111 << "Folder:";
-        QTest::newRow("Archiv") << de << 1139 << "Archiv";
-        QTest::newRow("Titel der Flash Styles") << de << 1137 << "Titel der Flash Styles";
+        QTest::newRow("Save As") << en << ids::main::RegSaveAs << "Save As";
+        QTest::newRow("Speich.unt.") << de << ids::main::ArchiveSaveAs << "Speich.unt.";
+        QTest::newRow("Copy >>") << de << ids::main::CopyToArchive << "Kopieren >>";
+        QTest::newRow("<< Move") << de << ids::main::MoveToRegistrations << "<< Verschieb.";
+        QTest::newRow("Multi Change")
+            << de << ids::main::ArchiveMultiChange << QString::fromUtf8("Mehrf. Änd.");
+        QTest::newRow("Save Sty. Loc.") << de << ids::main::SaveStyleLocations << "Sty.Pos.speich.";
+        QTest::newRow("Kateg. sort.") << de << ids::main::SortCategory << "Kateg. sort.";
+        QTest::newRow("Factory stays English") << de << ids::main::FlashFactory << "Factory";
+        QTest::newRow("Folder: stays English") << de << ids::main::DiskFolder << "Folder:";
+        QTest::newRow("Archiv") << de << ids::main::ArchivePane << "Archiv";
+        QTest::newRow("Titel der Flash Styles")
+            << de << ids::main::FlashGroup << "Titel der Flash Styles";
     }
 
     void captions() {
@@ -965,12 +1073,65 @@ private Q_SLOTS:
 
     void everyControlOfTheWindowIsThere() {
         MainWindow& w = make();
-        const int ids[] = {1,    1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011,
-                           1012, 1013, 1014, 1015, 1016, 1017, 1018, 1019, 1020, 1021, 1022, 1023,
-                           1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031, 1032, 1033, 1034, 1035,
-                           1036, 1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1045, 1046, 1047,
-                           1048, 1049, 1050, 1051, 1052, 1110, 1111, 1137, 1138, 1139};
-        for (int id : ids)
+        const int all[] = {ids::main::Exit,
+                           ids::main::RegNew,
+                           ids::main::RegOpen,
+                           ids::main::RegSave,
+                           ids::main::RegClose,
+                           ids::main::ArchiveNew,
+                           ids::main::ArchiveOpen,
+                           ids::main::ArchiveSave,
+                           ids::main::ArchiveClose,
+                           ids::main::RegSaveAs,
+                           ids::main::RegList,
+                           ids::main::ArchiveList,
+                           ids::main::ArchiveNewEntry,
+                           ids::main::CopyToRegistrations,
+                           ids::main::MoveToRegistrations,
+                           ids::main::ArchiveDelete,
+                           ids::main::ArchiveUp,
+                           ids::main::ArchiveDown,
+                           ids::main::KeyboardName,
+                           ids::main::FlashFactory,
+                           ids::main::RegNewEntry,
+                           ids::main::CopyToArchive,
+                           ids::main::RegRecent,
+                           ids::main::ArchiveRecent,
+                           ids::main::MoveToArchive,
+                           ids::main::RegDelete,
+                           ids::main::RegUp,
+                           ids::main::RegCount,
+                           ids::main::ArchiveCount,
+                           ids::main::RegDown,
+                           ids::main::RegNewBank,
+                           ids::main::ArchiveNewBank,
+                           ids::main::NewCategory,
+                           ids::main::RegEditEntry,
+                           ids::main::ArchiveEditEntry,
+                           ids::main::EditCategory,
+                           ids::main::ArchiveSaveAs,
+                           ids::main::FlashDefault,
+                           ids::main::FlashIndividual,
+                           ids::main::FlashFile,
+                           ids::main::RegSearch,
+                           ids::main::ArchiveSearch,
+                           ids::main::Settings,
+                           ids::main::RegProtocol,
+                           ids::main::ArchiveProtocol,
+                           ids::main::DiskFolderText,
+                           ids::main::SaveStyleLocations,
+                           ids::main::RegUpdateStyles,
+                           ids::main::ArchiveUpdateStyles,
+                           ids::main::Help,
+                           ids::main::RegMultiChange,
+                           ids::main::ArchiveMultiChange,
+                           ids::main::SortCategory,
+                           ids::main::DiskNumber,
+                           ids::main::DiskFolder,
+                           ids::main::FlashGroup,
+                           ids::main::DiskGroup,
+                           ids::main::ArchivePane};
+        for (int id : all)
             QVERIFY2(w.findChildren<QWidget*>(QString::number(id)).size() == 1,
                      qPrintable(QString::number(id)));
     }

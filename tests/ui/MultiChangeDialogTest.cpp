@@ -1,4 +1,5 @@
 #include "ui/MultiChangeDialog.h"
+#include "ui/ControlIds.h"
 #include "ui/GuiInteraction.h"
 #include "ui/NumberBox.h"
 #include "ui/UiText.h"
@@ -70,29 +71,35 @@ using RecordStep = std::function<void(RegRecord&)>;
 // Every Set box with the value controls it enables.
 const std::vector<std::pair<int, std::vector<int>>>& setBoxControls() {
     static const std::vector<std::pair<int, std::vector<int>>> table = {
-        {1171, {1064}},
-        {1175, {1065}},
-        {1176, {1127}},
-        {1179, {1068}},
-        {1180, {1069}},
-        {1181, {1128}},
-        {1182, {1072}},
-        {1183, {1073}},
-        {1184, {1129}},
-        {1185, {1059}},
-        {1186, {1060}},
-        {1187, {1130}},
-        {1177, {1131}},
-        {1188, {1103}},
-        {1189, {1107}},
-        {1190, {1108}},
-        {1191, {1104}},
-        {1195, {1173}},
-        {1192, {1148}},
-        {1193, {1146, 1157, 1158, 1159, 1160, 1165, 1106}},
-        {1194, {1147, 1161, 1162, 1163, 1164, 1169, 1109}},
-        {1197, {1075}},
-        {1196, {1172}},
+        {ids::multiChange::SetR1Voice, {ids::editor::R1Voice}},
+        {ids::multiChange::SetR1Volume, {ids::editor::R1Volume}},
+        {ids::multiChange::SetR1Octave, {ids::editor::R1Octave}},
+        {ids::multiChange::SetR2Voice, {ids::editor::R2Voice}},
+        {ids::multiChange::SetR2Volume, {ids::editor::R2Volume}},
+        {ids::multiChange::SetR2Octave, {ids::editor::R2Octave}},
+        {ids::multiChange::SetR3Voice, {ids::editor::R3Voice}},
+        {ids::multiChange::SetR3Volume, {ids::editor::R3Volume}},
+        {ids::multiChange::SetR3Octave, {ids::editor::R3Octave}},
+        {ids::multiChange::SetLeftVoice, {ids::editor::LeftVoice}},
+        {ids::multiChange::SetLeftVolume, {ids::editor::LeftVolume}},
+        {ids::multiChange::SetLeftOctave, {ids::editor::LeftOctave}},
+        {ids::multiChange::SetUpperOctave, {ids::editor::UpperOctave}},
+        {ids::multiChange::SetSplitAccomp, {ids::editor::SplitAccomp}},
+        {ids::multiChange::SetSplitLeft, {ids::editor::SplitLeft}},
+        {ids::multiChange::SetSplitRight, {ids::editor::SplitRight}},
+        {ids::multiChange::SetFingering, {ids::editor::Fingering}},
+        {ids::multiChange::SetVocalHarmony, {ids::editor::VocalHarmony}},
+        {ids::multiChange::SetVolumePedal, {ids::editor::VolumePedalMode}},
+        {ids::multiChange::SetFootswitch1,
+         {ids::editor::Footswitch1Function, ids::editor::Footswitch1Left,
+          ids::editor::Footswitch1R1, ids::editor::Footswitch1R2, ids::editor::Footswitch1R3,
+          ids::editor::Footswitch1Kit, ids::editor::Footswitch1Key}},
+        {ids::multiChange::SetFootswitch2,
+         {ids::editor::Footswitch2Function, ids::editor::Footswitch2Left,
+          ids::editor::Footswitch2R1, ids::editor::Footswitch2R2, ids::editor::Footswitch2R3,
+          ids::editor::Footswitch2Kit, ids::editor::Footswitch2Key}},
+        {ids::multiChange::SetSongVolume, {ids::editor::SongVolume}},
+        {ids::multiChange::SetSongDrive, {ids::multiChange::SongDrive}},
     };
     return table;
 }
@@ -113,7 +120,7 @@ private Q_SLOTS:
             for (int id : controls)
                 QVERIFY2(!find<QWidget>(dialog, id)->isEnabled(), qPrintable(QString::number(id)));
         }
-        for (int id = 1149; id <= 1156; ++id)
+        for (int id = ids::editor::PedalSong; id <= ids::editor::PedalMic; ++id)
             QVERIFY(!find<QWidget>(dialog, id)->isEnabled());
     }
 
@@ -141,61 +148,86 @@ private Q_SLOTS:
         ScriptedInteraction ui;
         MultiChangeDialog dialog(MultiChangeForm::gather(pointers(regs), kPro), ui,
                                  Language::English);
-        QCOMPARE(find<NumberBox>(dialog, 1065)->number(), 0);   // R1 volumes differ
-        QCOMPARE(find<NumberBox>(dialog, 1069)->number(), 100); // R2 volumes agree
-        QCOMPARE(box(dialog, 1064)->currentIndex(),
+        QCOMPARE(find<NumberBox>(dialog, ids::editor::R1Volume)->number(), 0); // R1 volumes differ
+        QCOMPARE(find<NumberBox>(dialog, ids::editor::R2Volume)->number(), 100); // R2 volumes agree
+        QCOMPARE(box(dialog, ids::editor::R1Voice)->currentIndex(),
                  VoiceTable::rowOfKey(regs[0].voice(VoicePart::R1)));
-        QCOMPARE(box(dialog, 1068)->currentIndex(), -1); // R2 voices differ
-        QCOMPARE(box(dialog, 1068)->count(), VoiceTable::RowCount);
-        QCOMPARE(box(dialog, 1107)->currentIndex(), -1); // left split points differ
-        QCOMPARE(box(dialog, 1103)->currentIndex(), 40);
-        QCOMPARE(box(dialog, 1172)->currentText().left(6), QStringLiteral("ATA00:"));
+        QCOMPARE(box(dialog, ids::editor::R2Voice)->currentIndex(), -1); // R2 voices differ
+        QCOMPARE(box(dialog, ids::editor::R2Voice)->count(), VoiceTable::RowCount);
+        QCOMPARE(box(dialog, ids::editor::SplitLeft)->currentIndex(),
+                 -1); // left split points differ
+        QCOMPARE(box(dialog, ids::editor::SplitAccomp)->currentIndex(), 40);
+        QCOMPARE(box(dialog, ids::multiChange::SongDrive)->currentText().left(6),
+                 QStringLiteral("ATA00:"));
     }
 
     void oneSetBoxWritesExactlyItsField_data() {
         QTest::addColumn<int>("setBox");
         QTest::addColumn<DialogStep>("choose");
         QTest::addColumn<RecordStep>("expected");
-        QTest::newRow("R1 voice") << 1171 << DialogStep([](MultiChangeDialog& d) {
-            box(d, 1064)->setCurrentIndex(1);
-        }) << RecordStep([](RegRecord& r) { r.setVoice(VoicePart::R1, VoiceTable::keyOfRow(1)); });
+        QTest::newRow("R1 voice") << ids::multiChange::SetR1Voice
+                                  << DialogStep([](MultiChangeDialog& d) {
+                                         box(d, ids::editor::R1Voice)->setCurrentIndex(1);
+                                     })
+                                  << RecordStep([](RegRecord& r) {
+                                         r.setVoice(VoicePart::R1, VoiceTable::keyOfRow(1));
+                                     });
         QTest::newRow("R1 volume left at the blank 0")
-            << 1175 << DialogStep([](MultiChangeDialog&) {})
+            << ids::multiChange::SetR1Volume << DialogStep([](MultiChangeDialog&) {})
             << RecordStep([](RegRecord& r) { r.setVolume(VoicePart::R1, 0); });
-        QTest::newRow("R2 volume") << 1180 << DialogStep([](MultiChangeDialog& d) {
-            find<NumberBox>(d, 1069)->setNumber(64);
-        }) << RecordStep([](RegRecord& r) { r.setVolume(VoicePart::R2, 64); });
+        QTest::newRow("R2 volume")
+            << ids::multiChange::SetR2Volume << DialogStep([](MultiChangeDialog& d) {
+                   find<NumberBox>(d, ids::editor::R2Volume)->setNumber(64);
+               })
+            << RecordStep([](RegRecord& r) { r.setVolume(VoicePart::R2, 64); });
         QTest::newRow("Left octave")
-            << 1187 << DialogStep([](MultiChangeDialog& d) { box(d, 1130)->setCurrentIndex(4); })
+            << ids::multiChange::SetLeftOctave << DialogStep([](MultiChangeDialog& d) {
+                   box(d, ids::editor::LeftOctave)->setCurrentIndex(4);
+               })
             << RecordStep([](RegRecord& r) { r.setOctave(VoicePart::Left, 2); });
         QTest::newRow("upper octave")
-            << 1177 << DialogStep([](MultiChangeDialog& d) { box(d, 1131)->setCurrentIndex(0); })
+            << ids::multiChange::SetUpperOctave << DialogStep([](MultiChangeDialog& d) {
+                   box(d, ids::editor::UpperOctave)->setCurrentIndex(0);
+               })
             << RecordStep([](RegRecord& r) { r.setUpperOctave(-1); });
         QTest::newRow("left split")
-            << 1189 << DialogStep([](MultiChangeDialog& d) { box(d, 1107)->setCurrentIndex(55); })
+            << ids::multiChange::SetSplitLeft << DialogStep([](MultiChangeDialog& d) {
+                   box(d, ids::editor::SplitLeft)->setCurrentIndex(55);
+               })
             << RecordStep([](RegRecord& r) { r.setSplitLeft(55); });
         QTest::newRow("fingering")
-            << 1191 << DialogStep([](MultiChangeDialog& d) { box(d, 1104)->setCurrentIndex(2); })
+            << ids::multiChange::SetFingering << DialogStep([](MultiChangeDialog& d) {
+                   box(d, ids::editor::Fingering)->setCurrentIndex(2);
+               })
             << RecordStep([](RegRecord& r) { r.setFingeringPosition(2); });
         QTest::newRow("vocal harmony")
-            << 1195 << DialogStep([](MultiChangeDialog& d) { check(d, 1173, true); })
+            << ids::multiChange::SetVocalHarmony
+            << DialogStep([](MultiChangeDialog& d) { check(d, ids::editor::VocalHarmony, true); })
             << RecordStep([](RegRecord& r) { r.setVocalHarmony(true); });
-        QTest::newRow("volume pedal") << 1192 << DialogStep([](MultiChangeDialog& d) {
-            box(d, 1148)->setCurrentIndex(1);
-            check(d, 1156, false);
-        }) << RecordStep([](RegRecord& r) {
-            r.setVolumePedalIndividual(true);
-            for (int part = 0; part < 8; ++part)
-                r.setVolumePedalPart(PedalPart(part), PedalPart(part) != PedalPart::Mic);
-        });
+        QTest::newRow("volume pedal")
+            << ids::multiChange::SetVolumePedal << DialogStep([](MultiChangeDialog& d) {
+                   box(d, ids::editor::VolumePedalMode)->setCurrentIndex(1);
+                   check(d, ids::editor::PedalMic, false);
+               })
+            << RecordStep([](RegRecord& r) {
+                   r.setVolumePedalIndividual(true);
+                   for (int part = 0; part < 8; ++part)
+                       r.setVolumePedalPart(PedalPart(part), PedalPart(part) != PedalPart::Mic);
+               });
         QTest::newRow("footswitch 2")
-            << 1194 << DialogStep([](MultiChangeDialog& d) { box(d, 1147)->setCurrentIndex(7); })
+            << ids::multiChange::SetFootswitch2 << DialogStep([](MultiChangeDialog& d) {
+                   box(d, ids::editor::Footswitch2Function)->setCurrentIndex(7);
+               })
             << RecordStep([](RegRecord& r) { r.setFootswitchPosition(2, 7); });
-        QTest::newRow("song volume") << 1197 << DialogStep([](MultiChangeDialog& d) {
-            find<NumberBox>(d, 1075)->setNumber(33);
-        }) << RecordStep([](RegRecord& r) { r.setSongVolume(33); });
+        QTest::newRow("song volume")
+            << ids::multiChange::SetSongVolume << DialogStep([](MultiChangeDialog& d) {
+                   find<NumberBox>(d, ids::editor::SongVolume)->setNumber(33);
+               })
+            << RecordStep([](RegRecord& r) { r.setSongVolume(33); });
         QTest::newRow("song drive")
-            << 1196 << DialogStep([](MultiChangeDialog& d) { box(d, 1172)->setCurrentIndex(8); })
+            << ids::multiChange::SetSongDrive << DialogStep([](MultiChangeDialog& d) {
+                   box(d, ids::multiChange::SongDrive)->setCurrentIndex(8);
+               })
             << RecordStep([](RegRecord& r) { r.setSongPath("SCS10:/SONGS/A.MID"); });
     }
 
@@ -211,7 +243,7 @@ private Q_SLOTS:
         dialog.show();
         check(dialog, setBox, true);
         choose(dialog);
-        QTest::mouseClick(find<QPushButton>(dialog, 1), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(dialog, ids::Ok), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(ui.events().empty());
         dialog.form().applyTo(pointers(regs));
@@ -237,11 +269,11 @@ private Q_SLOTS:
             auto* dialog = qobject_cast<MultiChangeDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             if (touchValues) {
-                find<NumberBox>(*dialog, 1069)->setNumber(5);
-                check(*dialog, 1171, true);
-                check(*dialog, 1171, false);
+                find<NumberBox>(*dialog, ids::editor::R2Volume)->setNumber(5);
+                check(*dialog, ids::multiChange::SetR1Voice, true);
+                check(*dialog, ids::multiChange::SetR1Voice, false);
             }
-            QTest::mouseClick(find<QPushButton>(*dialog, 1), Qt::LeftButton);
+            QTest::mouseClick(find<QPushButton>(*dialog, ids::Ok), Qt::LeftButton);
         });
         QVERIFY(!multiChange(nullptr, common, ui, Language::English));
         QVERIFY(ui.events().empty());
@@ -252,13 +284,13 @@ private Q_SLOTS:
         ScriptedInteraction ui;
         MultiChangeDialog dialog(MultiChangeForm::gather(pointers(regs), kPro), ui,
                                  Language::English);
-        box(dialog, 1148)->setCurrentIndex(1);
-        QVERIFY(!find<QWidget>(dialog, 1149)->isEnabled());
-        check(dialog, 1192, true);
-        QVERIFY(find<QWidget>(dialog, 1149)->isEnabled());
-        box(dialog, 1148)->setCurrentIndex(0);
-        QVERIFY(!find<QWidget>(dialog, 1149)->isEnabled());
-        for (int id = 1149; id <= 1156; ++id)
+        box(dialog, ids::editor::VolumePedalMode)->setCurrentIndex(1);
+        QVERIFY(!find<QWidget>(dialog, ids::editor::PedalSong)->isEnabled());
+        check(dialog, ids::multiChange::SetVolumePedal, true);
+        QVERIFY(find<QWidget>(dialog, ids::editor::PedalSong)->isEnabled());
+        box(dialog, ids::editor::VolumePedalMode)->setCurrentIndex(0);
+        QVERIFY(!find<QWidget>(dialog, ids::editor::PedalSong)->isEnabled());
+        for (int id = ids::editor::PedalSong; id <= ids::editor::PedalMic; ++id)
             QVERIFY(find<QCheckBox>(dialog, id)->isChecked());
     }
 
@@ -267,9 +299,9 @@ private Q_SLOTS:
         ScriptedInteraction ui;
         MultiChangeDialog dialog(MultiChangeForm::gather(pointers(regs), kPro), ui,
                                  Language::English);
-        box(dialog, 1103)->setCurrentIndex(60);
-        QCOMPARE(box(dialog, 1107)->currentIndex(), 60);
-        QCOMPARE(box(dialog, 1108)->currentIndex(), 70);
+        box(dialog, ids::editor::SplitAccomp)->setCurrentIndex(60);
+        QCOMPARE(box(dialog, ids::editor::SplitLeft)->currentIndex(), 60);
+        QCOMPARE(box(dialog, ids::editor::SplitRight)->currentIndex(), 70);
     }
 
     void refusesAVolumeAbove127() {
@@ -281,14 +313,14 @@ private Q_SLOTS:
                                  Language::English);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QCOMPARE(find<NumberBox>(dialog, 1073)->number(), 200); // shown as stored
-        check(dialog, 1183, true);
-        QTest::mouseClick(find<QPushButton>(dialog, 1), Qt::LeftButton);
+        QCOMPARE(find<NumberBox>(dialog, ids::editor::R3Volume)->number(), 200); // shown as stored
+        check(dialog, ids::multiChange::SetR3Volume, true);
+        QTest::mouseClick(find<QPushButton>(dialog, ids::Ok), Qt::LeftButton);
         QCOMPARE(ui.messageIds(), std::vector{&msg::EnterIntegerBetween});
         QCOMPARE(fromUtf8(ui.events()[0].message.text(Language::German)),
                  QStringLiteral("Bitte geben Sie eine ganze Zahl zwischen 0 und 127 ein."));
         QVERIFY(dialog.isVisible());
-        QCOMPARE(QApplication::focusWidget(), find<QWidget>(dialog, 1073));
+        QCOMPARE(QApplication::focusWidget(), find<QWidget>(dialog, ids::editor::R3Volume));
     }
 
     void songVolumeOpensAtZero() {
@@ -392,10 +424,12 @@ private Q_SLOTS:
         ScriptedInteraction ui;
         MultiChangeDialog dialog(MultiChangeForm::gather(pointers(regs), kPro), ui, Language(lang));
         QCOMPARE(dialog.windowTitle(), title);
-        QCOMPARE(find<QPushButton>(dialog, 2)->text(), cancel);
-        QCOMPARE(find<QPushButton>(dialog, 1)->text(), QStringLiteral("&OK"));
-        QCOMPARE(find<QCheckBox>(dialog, 1196)->text(), QStringLiteral("Set Song Drive:"));
-        QCOMPARE(find<QCheckBox>(dialog, 1186)->text(), QStringLiteral("Set Left-Vol.:"));
+        QCOMPARE(find<QPushButton>(dialog, ids::Cancel)->text(), cancel);
+        QCOMPARE(find<QPushButton>(dialog, ids::Ok)->text(), QStringLiteral("&OK"));
+        QCOMPARE(find<QCheckBox>(dialog, ids::multiChange::SetSongDrive)->text(),
+                 QStringLiteral("Set Song Drive:"));
+        QCOMPARE(find<QCheckBox>(dialog, ids::multiChange::SetLeftVolume)->text(),
+                 QStringLiteral("Set Left-Vol.:"));
         dialog.show();
         QVERIFY2(dialog.width() <= 1280 && dialog.height() <= 720,
                  qPrintable(QStringLiteral("%1 x %2").arg(dialog.width()).arg(dialog.height())));

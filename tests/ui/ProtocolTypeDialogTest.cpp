@@ -1,4 +1,5 @@
 #include "ui/ProtocolTypeDialog.h"
+#include "ui/ControlIds.h"
 
 #include "ScriptedInteraction.h"
 
@@ -34,8 +35,8 @@ private Q_SLOTS:
     void okWaitsForAType_data() {
         QTest::addColumn<int>("radio");
         QTest::addColumn<int>("type");
-        QTest::newRow("blank formatted") << 1045 << int(ProtocolType::Blank);
-        QTest::newRow("separated by tabs") << 1046 << int(ProtocolType::Tab);
+        QTest::newRow("blank formatted") << ids::protocolType::Blank << int(ProtocolType::Blank);
+        QTest::newRow("separated by tabs") << ids::protocolType::Tab << int(ProtocolType::Tab);
     }
 
     void okWaitsForAType() {
@@ -43,7 +44,7 @@ private Q_SLOTS:
         QFETCH(int, type);
         ProtocolTypeDialog dialog(Language::English);
         dialog.show();
-        QPushButton* ok = find<QPushButton>(dialog, 1);
+        QPushButton* ok = find<QPushButton>(dialog, ids::Ok);
         QVERIFY(!ok->isEnabled());
         QVERIFY(!dialog.chosenType());
         // Enter does not close it either while nothing is chosen.
@@ -60,8 +61,8 @@ private Q_SLOTS:
         QTimer::singleShot(0, [] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog);
-            clickRadio(find<QRadioButton>(*dialog, 1046));
-            QTest::mouseClick(find<QPushButton>(*dialog, 2), Qt::LeftButton);
+            clickRadio(find<QRadioButton>(*dialog, ids::protocolType::Tab));
+            QTest::mouseClick(find<QPushButton>(*dialog, ids::Cancel), Qt::LeftButton);
         });
         QVERIFY(!chooseProtocolType(nullptr, Language::English));
     }
@@ -91,10 +92,10 @@ private Q_SLOTS:
         ProtocolTypeDialog dialog{Language(lang)};
         QCOMPARE(dialog.windowTitle(), texts[0]);
         QCOMPARE(dialog.findChild<QLabel*>()->text(), texts[1]);
-        QCOMPARE(find<QRadioButton>(dialog, 1045)->text(), texts[2]);
-        QCOMPARE(find<QRadioButton>(dialog, 1046)->text(), texts[3]);
-        QCOMPARE(find<QPushButton>(dialog, 1)->text(), texts[4]);
-        QCOMPARE(find<QPushButton>(dialog, 2)->text(), texts[5]);
+        QCOMPARE(find<QRadioButton>(dialog, ids::protocolType::Blank)->text(), texts[2]);
+        QCOMPARE(find<QRadioButton>(dialog, ids::protocolType::Tab)->text(), texts[3]);
+        QCOMPARE(find<QPushButton>(dialog, ids::Ok)->text(), texts[4]);
+        QCOMPARE(find<QPushButton>(dialog, ids::Cancel)->text(), texts[5]);
     }
 
     void fileIsAskedForWithTheTypesTitle_data() {

@@ -1,4 +1,5 @@
 #include "ui/SearchDialog.h"
+#include "ui/ControlIds.h"
 #include "ui/UiText.h"
 
 #include "ScriptedInteraction.h"
@@ -37,7 +38,7 @@ void typeText(QWidget* widget, const QString& text) {
 }
 
 void pressSearch(const QWidget& dialog) {
-    QTest::mouseClick(find<QPushButton>(dialog, 1), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(dialog, ids::Ok), Qt::LeftButton);
 }
 
 } // namespace
@@ -50,7 +51,7 @@ private Q_SLOTS:
         SearchDialog dialog(
             SearchSide::Archive, [](const SearchRequest&) { return true; }, ui, Language::English);
         QCOMPARE(dialog.request(), SearchRequest{});
-        QVERIFY(find<QLineEdit>(dialog, 1033)->text().isEmpty());
+        QVERIFY(find<QLineEdit>(dialog, ids::search::Text)->text().isEmpty());
     }
 
     void everyPressSearchesAndTheDialogStaysOpen() {
@@ -65,10 +66,10 @@ private Q_SLOTS:
             },
             ui, Language::German);
         dialog.show();
-        typeText(find<QLineEdit>(dialog, 1033), QStringLiteral("Caf\u00e9"));
-        find<QCheckBox>(dialog, 1117)->setChecked(false);
-        find<QCheckBox>(dialog, 1118)->setChecked(true);
-        find<QCheckBox>(dialog, 1119)->setChecked(true);
+        typeText(find<QLineEdit>(dialog, ids::search::Text), QStringLiteral("Caf\u00e9"));
+        find<QCheckBox>(dialog, ids::search::Title)->setChecked(false);
+        find<QCheckBox>(dialog, ids::search::RightVoices)->setChecked(true);
+        find<QCheckBox>(dialog, ids::search::StyleName)->setChecked(true);
         pressSearch(dialog);
         QVERIFY(ui.events().empty());
         pressSearch(dialog);
@@ -76,7 +77,8 @@ private Q_SLOTS:
         QCOMPARE(ui.messageIds(), std::vector{&msg::SearchTextNotFound});
         QCOMPARE(ui.events()[0].message.text(Language::German),
                  std::string("Searchtext not found!"));
-        QTest::keyClick(find<QLineEdit>(dialog, 1033), Qt::Key_Return); // Enter searches too
+        QTest::keyClick(find<QLineEdit>(dialog, ids::search::Text),
+                        Qt::Key_Return); // Enter searches too
         QVERIFY(dialog.isVisible());
         QCOMPARE(asked.size(), size_t(3));
         SearchRequest want;
@@ -91,10 +93,10 @@ private Q_SLOTS:
     void eachOptionReachesTheSearch_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<int>("option"); // position in SearchRequest after the title
-        QTest::newRow("right voices") << 1118 << 0;
-        QTest::newRow("left voice") << 1120 << 1;
-        QTest::newRow("accompaniment voices") << 1121 << 2;
-        QTest::newRow("style name") << 1119 << 3;
+        QTest::newRow("right voices") << ids::search::RightVoices << 0;
+        QTest::newRow("left voice") << ids::search::LeftVoice << 1;
+        QTest::newRow("accompaniment voices") << ids::search::AccompVoices << 2;
+        QTest::newRow("style name") << ids::search::StyleName << 3;
     }
 
     void eachOptionReachesTheSearch() {
@@ -134,8 +136,8 @@ private Q_SLOTS:
         QTimer::singleShot(0, [] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog);
-            QTest::keyClicks(find<QLineEdit>(*dialog, 1033), QStringLiteral("pi"));
-            QTest::mouseClick(find<QPushButton>(*dialog, 2), Qt::LeftButton);
+            QTest::keyClicks(find<QLineEdit>(*dialog, ids::search::Text), QStringLiteral("pi"));
+            QTest::mouseClick(find<QPushButton>(*dialog, ids::Cancel), Qt::LeftButton);
         });
         int searches = 0;
         runSearchDialog(
@@ -174,13 +176,14 @@ private Q_SLOTS:
         SearchDialog dialog(
             SearchSide::Archive, [](const SearchRequest&) { return true; }, ui, Language(lang));
         QCOMPARE(dialog.windowTitle(), texts[0]);
-        QCOMPARE(find<QLabel>(dialog, 1142)->text(), texts[1]);
-        const int options[] = {1117, 1118, 1120, 1121, 1119};
+        QCOMPARE(find<QLabel>(dialog, ids::search::Label)->text(), texts[1]);
+        const int options[] = {ids::search::Title, ids::search::RightVoices, ids::search::LeftVoice,
+                               ids::search::AccompVoices, ids::search::StyleName};
         for (int i = 0; i < 5; ++i)
             QCOMPARE(find<QCheckBox>(dialog, options[i])->text(), texts[2 + i]);
-        QCOMPARE(find<QPushButton>(dialog, 1)->text(), texts[7]);
-        QVERIFY(find<QPushButton>(dialog, 1)->isDefault());
-        QCOMPARE(find<QPushButton>(dialog, 2)->text(), texts[8]);
+        QCOMPARE(find<QPushButton>(dialog, ids::Ok)->text(), texts[7]);
+        QVERIFY(find<QPushButton>(dialog, ids::Ok)->isDefault());
+        QCOMPARE(find<QPushButton>(dialog, ids::Cancel)->text(), texts[8]);
     }
 
     void placedOverTheOtherPane_data() {

@@ -1,4 +1,5 @@
 #include "ui/StyleLocationsDialogs.h"
+#include "ui/ControlIds.h"
 #include "ui/UiText.h"
 
 #include "ScriptedInteraction.h"
@@ -74,11 +75,11 @@ private Q_SLOTS:
         QFETCH(QString, cancel);
         StyleLocationsInfoDialog dialog{StyleLocationsInfoDialog::Kind(kind), Language(lang)};
         QCOMPARE(dialog.windowTitle(), title);
-        QLabel* body = find<QLabel>(dialog, 1141);
+        QLabel* body = find<QLabel>(dialog, ids::styleLocations::InfoText);
         QVERIFY(body->text().startsWith(start));
         QVERIFY(body->alignment() & Qt::AlignHCenter);
-        QCOMPARE(find<QPushButton>(dialog, 1)->text(), QStringLiteral("OK"));
-        QCOMPARE(find<QPushButton>(dialog, 2)->text(), cancel);
+        QCOMPARE(find<QPushButton>(dialog, ids::Ok)->text(), QStringLiteral("OK"));
+        QCOMPARE(find<QPushButton>(dialog, ids::Cancel)->text(), cancel);
     }
 
     void errorListShowsEveryLineInOrder_data() {
@@ -93,10 +94,13 @@ private Q_SLOTS:
         ScriptedInteraction ui;
         ErrorListDialog dialog({"<01/1>    Caf\xE9", "Zulu        (Disco)", "Alpha"}, ui, l);
         QCOMPARE(dialog.windowTitle(), text(msg::ErrorListDialogTitle, l));
-        QCOMPARE(find<QLabel>(dialog, 1140)->text(), text(msg::ErrorListHeading, l));
-        QCOMPARE(find<QPushButton>(dialog, 1116)->text(), text(msg::SaveListButton, l));
-        QCOMPARE(find<QPushButton>(dialog, 1)->text(), QStringLiteral("OK"));
-        const QAbstractItemModel* lines = find<QListView>(dialog, 1115)->model();
+        QCOMPARE(find<QLabel>(dialog, ids::styleLocations::ErrorHeading)->text(),
+                 text(msg::ErrorListHeading, l));
+        QCOMPARE(find<QPushButton>(dialog, ids::styleLocations::SaveList)->text(),
+                 text(msg::SaveListButton, l));
+        QCOMPARE(find<QPushButton>(dialog, ids::Ok)->text(), QStringLiteral("OK"));
+        const QAbstractItemModel* lines =
+            find<QListView>(dialog, ids::styleLocations::ErrorList)->model();
         QCOMPARE(lines->rowCount(), 3);
         QCOMPARE(lines->index(0, 0).data().toString(), QStringLiteral("<01/1>    Caf\u00e9"));
         QCOMPARE(lines->index(1, 0).data().toString(), QStringLiteral("Zulu        (Disco)"));
@@ -126,7 +130,7 @@ private Q_SLOTS:
             ui.fileChosen(path.toStdString());
         ErrorListDialog dialog({"<01/1>    A", "B        (X)"}, ui, Language::German);
         dialog.show();
-        QTest::mouseClick(find<QPushButton>(dialog, 1116), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(dialog, ids::styleLocations::SaveList), Qt::LeftButton);
         QVERIFY(dialog.isVisible());
         const FileDialogRequest& request = ui.events()[0].file;
         QCOMPARE(request.caption, &msg::SaveErrorListFileTitle);

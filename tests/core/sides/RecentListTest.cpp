@@ -61,3 +61,21 @@ TEST(RecentList, RemovePacksAndStoredGapsAreClosed) {
     EXPECT_EQ(loaded.indexOf("y"), 1);
     EXPECT_EQ(loaded.indexOf(""), -1);
 }
+
+TEST(RecentList, SwitchTargetIsAnotherUsedEntry) {
+    const RecentList r = listOf({"a", "b"});
+    const struct {
+        int index;
+        const char* current;
+        std::optional<std::string> expected;
+    } cases[] = {
+        {1, "a", "b"},           // another file
+        {0, "a", std::nullopt},  // the file already open
+        {0, "", "a"},            // nothing open
+        {2, "a", std::nullopt},  // an empty entry
+        {-1, "a", std::nullopt}, // out of range
+        {kRecentFileCount, "a", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(r.switchTarget(c.index, c.current), c.expected) << c.index << " " << c.current;
+}
