@@ -363,7 +363,7 @@ private Q_SLOTS:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QLineEdit* line = dialog.pathField();
-        QCOMPARE(line->text(), QString::fromStdString(shelf.path("Plain")));
+        QTRY_COMPARE(line->text(), QString::fromStdString(shelf.path("Plain")));
         QString text = QString::fromStdString(shelf.path(typed));
         if (typed.startsWith(QLatin1String("url:")))
             text = QUrl::fromLocalFile(QString::fromStdString(shelf.path(typed.mid(4)))).toString();
@@ -428,8 +428,8 @@ private Q_SLOTS:
         line->selectAll();
         QTest::keyClicks(line, path);
         QTest::keyClick(line, Qt::Key_Return);
+        QTRY_COMPARE(dialog.pathMessage(), message.arg(path));
         QVERIFY(dialog.isVisible());
-        QCOMPARE(dialog.pathMessage(), message.arg(path));
         QCOMPARE(line->selectedText(), path);
         QCOMPARE(dialog.tree()->selectedFolderPath(),
                  QString::fromStdString(shelf.path("Live.buf")));
@@ -437,8 +437,8 @@ private Q_SLOTS:
         QTest::keyClick(line, Qt::Key_End);
         QTest::keyClicks(line, QStringLiteral("x"));
         QCOMPARE(dialog.pathMessage(), QString());
-        QVERIFY(dialog.tree()->selectFolderPath(QString::fromStdString(shelf.path("Plain"))));
-        QCOMPARE(line->text(), QString::fromStdString(shelf.path("Plain")));
+        QVERIFY(selectAndWait(dialog.tree(), QString::fromStdString(shelf.path("Plain"))));
+        QTRY_COMPARE(line->text(), QString::fromStdString(shelf.path("Plain")));
     }
 };
 
