@@ -4,15 +4,19 @@
 // under their set names ("Show", "Show [Disk-07]"), a name field, and Open or Save. The rules of
 // names and result paths live in core/files/BackupSet.h; the dialog shows, asks and calls.
 
+#include "core/files/BackupSet.h"
 #include "core/text/Messages.h"
 #include "ui/FolderTreeModel.h"
 
 #include <QDialog>
 #include <QIcon>
 
+#include <optional>
+
 #include <string>
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 
 namespace tombrel {
@@ -39,25 +43,42 @@ public:
                     QWidget* parent = nullptr);
 
     // After OK: in open mode the matching file inside the named set (or the set folder when it
-    // holds none), in save mode the set folder. UTF-8 paths.
+    // holds none), or the file whose path was typed; in save mode the set folder. UTF-8 paths.
     std::string resultPath() const;
     // The folder that holds the named set, or the selected folder.
     std::string currentFolder() const { return currentFolder_; }
 
     FolderTree* tree() const { return tree_; }
     QLineEdit* nameField() const { return name_; }
+    // The line above the tree: it shows the selected folder and takes a typed or pasted folder
+    // or file path, which OK (or Enter) selects in the tree. In open mode a typed file, or a set
+    // that holds the file asked for, is opened at once.
+    QLineEdit* pathField() const { return path_; }
+    // Why the typed path could not be selected; empty while all is well.
+    QString pathMessage() const;
 
-    // OK takes effect only with a name.
+    // OK takes effect only with a name, or in open mode with a typed file.
     void accept() override;
 
 private:
     void build(std::vector<FolderRoot> roots, bool defaultRoots);
     void takeSelection();
+    // Starts selecting what the path line holds; false when it names nothing.
+    bool takeTypedPath();
+    void typedPathSelected(bool found);
+    void showPathMessage(const Message& message, const QString& path);
 
     Options options_;
     Language lang_;
     FolderTree* tree_;
     QLineEdit* name_;
+    QLineEdit* path_;
+    QLabel* pathMessage_;
+    QString shownPath_;     // what the path line showed before the user typed
+    std::string typedFile_; // open mode: the file whose path was typed
+    // The typed path the tree is on its way to; nothing while none is.
+    std::optional<TypedBackupSetPath> typedPath_;
+    bool acceptTypedPath_ = false; // OK was pressed for it
     QIcon otherSetIcon_;
     std::string currentFolder_;
 };

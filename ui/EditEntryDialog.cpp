@@ -1,6 +1,7 @@
 #include "ui/EditEntryDialog.h"
 
 #include "ui/KeyboardStorageDevicesDialog.h"
+#include "ui/NumberBox.h"
 #include "ui/RegEditorWidgets.h"
 #include "ui/UiText.h"
 #include "ui/VoiceListModel.h"
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSpinBox>
 
 namespace tombrel {
 
@@ -222,11 +222,13 @@ void EditEntryDialog::finish(EditEntryResult result) {
         UserMessage message = userMessage(*error->message.message);
         message.numbers = {error->message.first, error->message.second};
         context_.interaction->warn(message);
+        // The message box has closed: the editor takes the keys again, in the field to correct.
+        activateWindow();
         if (QWidget* widget = fieldWidget(*error)) {
             widget->setFocus(Qt::OtherFocusReason);
             if (auto* edit = qobject_cast<QLineEdit*>(widget))
                 edit->selectAll();
-            else if (auto* spin = qobject_cast<QSpinBox*>(widget))
+            else if (auto* spin = qobject_cast<NumberBox*>(widget))
                 spin->selectAll();
         }
         return;

@@ -27,10 +27,10 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
 
 namespace tombrel {
 
+class NumberBox;
 class DiskStyleTexts;
 class StyleNameTable;
 class VoiceListModel;
@@ -105,7 +105,7 @@ private:
     QLineEdit* title_ = nullptr;
     QCheckBox* active_ = nullptr;
     QComboBox* style_ = nullptr;
-    QSpinBox* tempo_ = nullptr;
+    NumberBox* tempo_ = nullptr;
     QCheckBox* stopAccomp_ = nullptr;
     std::array<QAbstractButton*, 4> main_{};
     QButtonGroup* mainGroup_ = nullptr;
@@ -113,7 +113,7 @@ private:
     struct VoiceRowWidgets {
         QCheckBox* on = nullptr;
         QComboBox* voice = nullptr;
-        QSpinBox* volume = nullptr;
+        NumberBox* volume = nullptr;
         QComboBox* octave = nullptr;
     };
     std::array<VoiceRowWidgets, 4> voiceRows_{}; // by VoicePart
@@ -125,14 +125,14 @@ private:
 
     std::unique_ptr<SplitWidgets> split_;
 
-    QSpinBox* accVolume_ = nullptr;
+    NumberBox* accVolume_ = nullptr;
     QCheckBox* autoAccomp_ = nullptr;
     struct PartRowWidgets {
         QCheckBox* on = nullptr;
         QCheckBox* setVoice = nullptr;
         QComboBox* voice = nullptr;
         QCheckBox* setVolume = nullptr;
-        QSpinBox* volume = nullptr;
+        NumberBox* volume = nullptr;
     };
     std::array<PartRowWidgets, kAccPartCount> partRows_{}; // by AccPart
 
@@ -140,7 +140,7 @@ private:
     std::array<std::unique_ptr<FootswitchWidgets>, 2> footswitches_;
 
     QCheckBox* songPlayer_ = nullptr;
-    QSpinBox* songVolume_ = nullptr;
+    NumberBox* songVolume_ = nullptr;
     QLineEdit* song_ = nullptr;
     std::array<QPushButton*, 3> play_{};
 };

@@ -4,6 +4,7 @@
 // EditEntryDialog.cpp.
 
 #include "ui/ControlIds.h"
+#include "ui/NumberBox.h"
 #include "ui/RegEditorWidgets.h"
 #include "ui/StyleListModel.h"
 #include "ui/Text1252Validator.h"
@@ -21,7 +22,6 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace tombrel {

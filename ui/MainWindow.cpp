@@ -4,6 +4,7 @@
 #include "core/commands/ListCommands.h"
 #include "core/files/DocumentKind.h"
 #include "core/sides/Interaction.h"
+#include "core/sides/PaneMark.h"
 #include "ui/ArchiveListModel.h"
 #include "ui/BackupSetDialog.h"
 #include "ui/BackupSetIcons.h"
@@ -12,6 +13,7 @@
 #include "ui/HelpDocument.h"
 #include "ui/PaneListView.h"
 #include "ui/ProgramIcon.h"
+#include "ui/QtTranslations.h"
 #include "ui/RegListModel.h"
 #include "ui/UiText.h"
 #include "ui/WindowEntryDialogs.h"
@@ -128,6 +130,8 @@ MainWindow::MainWindow(const Setup& setup, StyleNameTable& styleNames, DiskStyle
       history_(std::make_unique<EditHistory>(reg_, arch_)), styles_(styleNames, diskStyles, ui_) {
     if (helpFolders_.isEmpty())
         helpFolders_ = defaultHelpFolders(startDirectory_);
+    // Qt's own buttons and dialogs speak the window's language, not the desktop's.
+    applyQtTranslations(lang_);
     setWindowTitle(uiText(msg::MainWindowTitle, lang_));
     setWindowIcon(programIcon());
     setWindowFlags(windowFlags() | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
@@ -187,12 +191,28 @@ void MainWindow::refreshRegPane() {
     fillRecentCombo(regRecent_, reg_.recentRegComboItems(), reg_.recentRegComboSelection(), true);
     keyboardName_->setText(fromUtf8(reg_.keyboardNameText()));
     regCount_->setText(fromUtf8(reg_.countText()));
+    showModifiedMarks();
 }
 
 void MainWindow::refreshArchivePane() {
     fillRecentCombo(archRecent_, arch_.recentArchiveComboItems(),
                     arch_.recentArchiveComboSelection(), true);
     archCount_->setText(fromUtf8(arch_.countText()));
+    showModifiedMarks();
+}
+
+void MainWindow::showModifiedMarks() {
+    regModified_->setText(fromUtf8(modifiedMarkText(reg_, lang_)));
+    archModified_->setText(fromUtf8(modifiedMarkText(arch_, lang_)));
+}
+
+QLabel* MainWindow::makeModifiedMark(QWidget* pane, const QString& name) const {
+    auto* mark = new QLabel(pane);
+    mark->setObjectName(name);
+    // A screen reader reads the mark's text itself; the description tells what it is.
+    mark->setAccessibleDescription(uiText(msg::UnsavedChangesMark, lang_));
+    mark->setTextFormat(Qt::PlainText);
+    return mark;
 }
 
 void MainWindow::updateCommandStates() {

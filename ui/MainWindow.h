@@ -178,6 +178,10 @@ private:
     void refreshRegPane();
     void refreshArchivePane();
     void refreshStyleNameControls();
+    // The marks beside the counts, from the sides' modified flags: the one place that reads them
+    // after a command.
+    void showModifiedMarks();
+    QLabel* makeModifiedMark(QWidget* pane, const QString& name) const;
     void fillRecentCombo(QComboBox* combo, const std::vector<std::string>& items, int selected,
                          bool paths);
 
@@ -280,6 +284,8 @@ private:
     QLabel* keyboardName_ = nullptr;
     QLabel* regCount_ = nullptr;
     QLabel* archCount_ = nullptr;
+    QLabel* regModified_ = nullptr;
+    QLabel* archModified_ = nullptr;
     QRadioButton* flashFactory_ = nullptr;
     QRadioButton* flashDefault_ = nullptr;
     QRadioButton* flashIndividual_ = nullptr;

@@ -177,6 +177,8 @@ QGroupBox* MainWindow::buildRegistrationPane() {
     setControlId(keyboardName_, ids::main::KeyboardName);
     bottom->addWidget(keyboardName_);
     bottom->addStretch();
+    regModified_ = makeModifiedMark(regPane_, QStringLiteral("registrationModifiedMark"));
+    bottom->addWidget(regModified_);
     regCount_ = new QLabel(regPane_);
     setControlId(regCount_, ids::main::RegCount);
     bottom->addWidget(regCount_);
@@ -230,6 +232,8 @@ QGroupBox* MainWindow::buildArchivePane() {
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
+    archModified_ = makeModifiedMark(archPane_, QStringLiteral("archiveModifiedMark"));
+    bottom->addWidget(archModified_);
     archCount_ = new QLabel(archPane_);
     setControlId(archCount_, ids::main::ArchiveCount);
     bottom->addWidget(archCount_);

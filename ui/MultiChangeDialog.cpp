@@ -1,6 +1,7 @@
 #include "ui/MultiChangeDialog.h"
 
 #include "ui/ControlIds.h"
+#include "ui/NumberBox.h"
 #include "ui/RegEditorWidgets.h"
 #include "ui/UiText.h"
 #include "ui/VoiceListModel.h"
@@ -13,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace tombrel {
@@ -276,10 +276,12 @@ void MultiChangeDialog::accept() {
         UserMessage message = userMessage(*error->message.message);
         message.numbers = {error->message.first, error->message.second};
         interaction_.warn(message);
+        // The message box has closed: the dialog takes the keys again, in the field to correct.
+        activateWindow();
         const std::vector<QWidget*>& controls = controls_[at(error->field)];
         if (!controls.empty()) {
             controls.front()->setFocus(Qt::OtherFocusReason);
-            if (auto* spin = qobject_cast<QSpinBox*>(controls.front()))
+            if (auto* spin = qobject_cast<NumberBox*>(controls.front()))
                 spin->selectAll();
         }
         return;

@@ -19,10 +19,10 @@
 class QAbstractItemModel;
 class QCheckBox;
 class QComboBox;
-class QSpinBox;
 
 namespace tombrel {
 
+class NumberBox;
 class VoiceListModel;
 struct FootswitchWidgets;
 struct SplitWidgets;
@@ -70,7 +70,7 @@ private:
 
     struct VoiceRowWidgets {
         QComboBox* voice = nullptr;
-        QSpinBox* volume = nullptr;
+        NumberBox* volume = nullptr;
         QComboBox* octave = nullptr;
     };
     std::array<VoiceRowWidgets, 4> voiceRows_{}; // by VoicePart
@@ -78,7 +78,7 @@ private:
     std::unique_ptr<SplitWidgets> split_;
     std::unique_ptr<VolumePedalWidgets> pedal_;
     std::array<std::unique_ptr<FootswitchWidgets>, 2> footswitches_;
-    QSpinBox* songVolume_ = nullptr;
+    NumberBox* songVolume_ = nullptr;
     QComboBox* drive_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include "core/names/VoiceTable.h"
 #include "core/record/RegRecord.h"
 #include "ui/ControlIds.h"
+#include "ui/NumberBox.h"
 #include "ui/UiText.h"
 
 #include <QCheckBox>
@@ -12,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
-#include <QSpinBox>
 #include <QStringListModel>
 #include <QVBoxLayout>
 
@@ -62,22 +62,22 @@ void keepPlaceWhenHidden(QWidget* widget) {
 
 } // namespace
 
-QSpinBox* makeNumberBox(QWidget* parent, int id) {
-    auto* box = new QSpinBox(parent);
+NumberBox* makeNumberBox(QWidget* parent, int id) {
+    auto* box = new NumberBox(parent);
     setControlId(box, id);
     box->setAlignment(Qt::AlignRight);
     box->setAccelerated(true);
     return box;
 }
 
-void showNumber(QSpinBox* box, int value, int low, int high) {
+void showNumber(NumberBox* box, int value, int low, int high) {
     const QSignalBlocker blocker(box);
     box->setRange(std::min(low, value), std::max(high, value));
-    box->setValue(value);
+    box->setNumber(value);
 }
 
-int numberValue(const QSpinBox* box) {
-    return box->hasAcceptableInput() ? box->value() : -1;
+int numberValue(const NumberBox* box) {
+    return box->number();
 }
 
 QStringList signedItems(int first, int count) {

@@ -23,22 +23,23 @@ class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QObject;
-class QSpinBox;
 class QWidget;
 
 namespace tombrel {
 
+class NumberBox;
+
 // ---- Numbers -----------------------------------------------------------------------------------
 
 // An edit with its up-down buttons (one widget, carrying the edit's id).
-QSpinBox* makeNumberBox(QWidget* parent, int id);
+NumberBox* makeNumberBox(QWidget* parent, int id);
 // Shows `value` in a box meant for low..high. A stored value outside the range is shown as it is
-// (the box widens its range for it), so that nothing changes behind the user's back and the check
-// on OK names the range.
-void showNumber(QSpinBox* box, int value, int low, int high);
-// The number the box holds; -1 while its text is not a number it accepts (an emptied edit), which
-// no range of the editors takes.
-int numberValue(const QSpinBox* box);
+// (the buttons' range widens for it), so that nothing changes behind the user's back and the
+// check on OK names the range.
+void showNumber(NumberBox* box, int value, int low, int high);
+// The number typed into the box; kNotANumber while its text is none (an emptied edit, letters),
+// which no range of the editors takes.
+int numberValue(const NumberBox* box);
 
 // ---- Lists -------------------------------------------------------------------------------------
 

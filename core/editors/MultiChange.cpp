@@ -44,7 +44,6 @@ MultiChangeForm valuesOf(const RegRecord& r, KeyboardModel model) {
     f.volumePedal = VolumePedalControls::read(r);
     f.footswitches[0] = FootswitchControls::read(r, 1, model);
     f.footswitches[1] = FootswitchControls::read(r, 2, model);
-    f.songVolume = r.songVolume();
     f.drive = drivePosition(r.songPath());
     return f;
 }
@@ -83,7 +82,6 @@ void merge(MultiChangeForm& common, const MultiChangeForm& other) {
     common.volumePedal.parts &= other.volumePedal.parts;
     keepCommon(common.footswitches[0], other.footswitches[0]);
     keepCommon(common.footswitches[1], other.footswitches[1]);
-    keepCommon(common.songVolume, other.songVolume, 0);
     keepCommon(common.drive, other.drive, kNoSelection);
 }
 
@@ -124,6 +122,8 @@ MultiChangeForm MultiChangeForm::gather(std::span<RegRecord* const> records, Key
             merge(common, values);
         first = false;
     }
+    // The song volume is not gathered: its field starts at 0 whatever the registrations hold.
+    common.songVolume = 0;
     return common;
 }
 

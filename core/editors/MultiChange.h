@@ -98,7 +98,7 @@ struct MultiChangeForm {
     bool vocalHarmony = false;
     VolumePedalControls volumePedal;
     FootswitchPair footswitches;
-    int songVolume = 0;
+    int songVolume = 0;       // starts at 0 always, whatever the registrations hold
     int drive = kNoSelection; // position in kSongDriveItems
 
     MultiChangeVoice& voice(VoicePart part) { return voices[static_cast<size_t>(part)]; }

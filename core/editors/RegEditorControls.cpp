@@ -163,6 +163,32 @@ InputMessage InputMessage::plain(const Message& message) {
     return {&message, 0, 0};
 }
 
+int typedNumber(std::string_view text) {
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t';
+    };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty())
+        return kNotANumber;
+    long long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return kNotANumber;
+        value = value * 10 + (c - '0');
+        if (value > std::numeric_limits<int>::max())
+            return kNotANumber;
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
 std::string InputMessage::text(Language lang) const {
     if (!message)
         return {};

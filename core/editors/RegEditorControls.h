@@ -13,7 +13,9 @@
 #include "core/text/Messages.h"
 
 #include <array>
+#include <limits>
 #include <string>
+#include <string_view>
 
 namespace tombrel {
 
@@ -131,5 +133,13 @@ struct InputMessage {
 
     std::string text(Language lang) const;
 };
+
+// The number typed into one of the editors' number edits. The edits take any text, so that what
+// the user typed reaches the range check on OK instead of being put back silently: blanks around
+// the number and a sign before it are allowed, anything else (an emptied edit, letters, a
+// number too long for an int) is kNotANumber, which lies outside every range of the editors and
+// so gets the same range message as a number that is too small or too large.
+inline constexpr int kNotANumber = std::numeric_limits<int>::min();
+int typedNumber(std::string_view text);
 
 } // namespace tombrel

@@ -5,6 +5,7 @@
 #include "core/text/Text1252.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -347,6 +348,90 @@ std::optional<UserMessage> updateBackupIni(const std::string& regFilePath, Keybo
             writeFileAtomically(path, content.data(), content.size()))
         return UserMessage{&msg::ErrorUpdatingBackupIni, std::move(*error), {}};
     return std::nullopt;
+}
+
+namespace {
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// "file:///home/anna/My%20Sets" -> "/home/anna/My Sets"; a "file://host/share" link keeps its
+// host as a network path. Any other text is left as it is.
+std::string pathOfFileUrl(std::string_view text) {
+    constexpr std::string_view scheme = "file://";
+    if (text.size() < scheme.size() || !equalsIgnoreCase1252(text.substr(0, scheme.size()), scheme))
+        return std::string(text);
+    std::string_view rest = text.substr(scheme.size());
+    std::string path;
+    if (!rest.empty() && rest.front() != '/')
+        path = "//"; // a host
+    for (size_t i = 0; i < rest.size(); ++i) {
+        const int high = rest[i] == '%' && i + 2 < rest.size() ? hexDigit(rest[i + 1]) : -1;
+        const int low = high >= 0 ? hexDigit(rest[i + 2]) : -1;
+        if (high >= 0 && low >= 0) {
+            path += static_cast<char>(high * 16 + low);
+            i += 2;
+        } else {
+            path += rest[i];
+        }
+    }
+    // "file:///C:/Sets" is the drive path "C:/Sets".
+    if (path.size() >= 3 && path[0] == '/' && path[2] == ':' &&
+        std::isalpha(static_cast<unsigned char>(path[1])))
+        path.erase(0, 1);
+    return path;
+}
+
+std::string_view trimmedBlanks(std::string_view text) {
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+TypedBackupSetPath typedBackupSetPath(std::string_view typed, const std::string& base) {
+    TypedBackupSetPath result;
+    std::string_view text = trimmedBlanks(typed);
+    for (const char quote : {'"', '\''}) {
+        if (text.size() >= 2 && text.front() == quote && text.back() == quote)
+            text = trimmedBlanks(text.substr(1, text.size() - 2));
+    }
+    if (text.empty())
+        return result;
+    fs::path path = toFsPath(pathOfFileUrl(text));
+    if (path.is_relative() && !base.empty())
+        path = toFsPath(base) / path;
+    path = path.lexically_normal();
+    // "/home/anna/Sets/" names the folder "/home/anna/Sets".
+    if (!path.has_filename() && path.has_parent_path() && path != path.root_path())
+        path = path.parent_path();
+    result.path = fromFsPath(path);
+
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (ec || !fs::exists(status)) {
+        result.kind = TypedBackupSetPath::Kind::Missing;
+    } else if (fs::is_directory(status)) {
+        result.kind = TypedBackupSetPath::Kind::Folder;
+        result.folder = result.path;
+    } else {
+        result.kind = TypedBackupSetPath::Kind::File;
+        result.folder = fromFsPath(path.parent_path());
+    }
+    return result;
 }
 
 } // namespace tombrel

@@ -48,6 +48,18 @@ std::string backupSetResultPath(const std::string& currentFolder, std::string_vi
 // True when a file matching the pattern (such as "REG*.bup") lies directly in the folder.
 bool backupSetHoldsMatchingFile(const std::string& folder, std::string_view pattern);
 
+// A path typed or pasted into a backup-set dialog, as the disk has it. Blanks around the text,
+// the quotes a file manager puts around a copied path and the "file://" of a dropped or copied
+// link (its %XX escapes decoded) are dropped; a relative path is taken inside `base` (the folder
+// selected in the dialog). A file is given with the folder that holds it.
+struct TypedBackupSetPath {
+    enum class Kind { Empty, Missing, Folder, File };
+    Kind kind = Kind::Empty;
+    std::string path;   // the cleaned, absolute path as typed (UTF-8)
+    std::string folder; // Folder: the path itself; File: the folder that holds the file
+};
+TypedBackupSetPath typedBackupSetPath(std::string_view typed, const std::string& base);
+
 // ---- BACKUP.INI --------------------------------------------------------------------------------
 
 // The description that belongs to a registration backup: BACKUP.INI in the backup's folder (an

@@ -291,6 +291,12 @@ inline constexpr Message OpenArchiveCaption{
     "Open Yamaha Registration Archive", "Yamaha Registration Archiv öffnen "};
 inline constexpr Message SaveArchiveCaption{
     "Save Yamaha Registration Archive", "Yamaha Registration Archiv speichern"};
+// The mark beside a pane's count while it holds changes that are not saved: the file's name as
+// the recent box shows it, or none for a list made by New.
+inline constexpr Message PaneModifiedMark{"* %1 (modified)", "* %1 (geändert)"};
+inline constexpr Message PaneModifiedMarkUntitled{"* (modified)", "* (geändert)"};
+// What that mark is, for a screen reader.
+inline constexpr Message UnsavedChangesMark{"Unsaved changes", "Ungespeicherte Änderungen"};
 
 // ---- List operations, search, Multi Change, Edit Entry -----------------------------------------
 // The platform's checks of a typed number or text, shown before anything is stored.
@@ -563,6 +569,13 @@ inline constexpr Message DiskStyleFolderOk{"Ok", "Ok"};
 inline constexpr Message FileNameLabel{"Filename:", "Dateiname:"};
 inline constexpr Message OpenButton{"Open", "Öffnen"};
 inline constexpr Message SaveButton{"Save", "Speichern"};
+// The line above the backup-set dialog's tree that takes a typed or pasted folder or file path,
+// and what it says when the path cannot be shown.
+inline constexpr Message TypedPathLabel{"&Folder or file:", "&Ordner oder Datei:"};
+inline constexpr Message TypedPathNotFound{
+    "There is no folder or file \"%1\".", "Es gibt keinen Ordner und keine Datei \"%1\"."};
+inline constexpr Message TypedPathNotInTree{
+    "The folder \"%1\" is not shown in the tree.", "Der Ordner \"%1\" wird im Baum nicht angezeigt."};
 
 inline constexpr Message SettingsCaption{"Settings", "Einstellungen"};
 inline constexpr Message UseBackupStructure{"Use Yamaha backup structure", "Yamaha Backup-Struktur verwenden"};

@@ -5,6 +5,7 @@
 #include "ui/FolderTree.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 using namespace tombrel;
 
@@ -310,6 +312,133 @@ private Q_SLOTS:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(QString::fromStdString(dialog.resultPath()),
                  QString::fromStdString(shelf.path("Live.buf/reg_pro.BUP")));
+    }
+
+    // A path typed or pasted into the line above the tree, then Enter (rows with "paste" put it
+    // in through the clipboard and click the dialog's button).
+    void typedPathSelectsInTheTree_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("typed"); // relative to the shelf; "url:" makes a file link
+        QTest::addColumn<bool>("paste");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("selected"); // the tree's folder, relative to the shelf
+        QTest::addColumn<QString>("result");   // relative to the shelf, after acceptance
+        const int open = int(BackupSetDialog::Mode::Open), save = int(BackupSetDialog::Mode::Save);
+        QTest::newRow("open, a set with a backup")
+            << open << "Show.B07" << false << true << "Show.B07"
+            << "Show.B07/REG.bup";
+        QTest::newRow("open, the backup file itself")
+            << open << "Live.buf/reg_pro.BUP" << false << true << "Live.buf"
+            << "Live.buf/reg_pro.BUP";
+        QTest::newRow("open, a backup in a folder that is no set")
+            << open << "Data.buf/REG.bup" << true << true << "Data.buf"
+            << "Data.buf/REG.bup";
+        QTest::newRow("open, a file link pasted")
+            << open << "url:Live.buf/reg_pro.BUP" << true << true << "Live.buf"
+            << "Live.buf/reg_pro.BUP";
+        QTest::newRow("open, a plain folder is shown, not opened")
+            << open << "Plain" << false << false << "Plain"
+            << "";
+        QTest::newRow("open, a set without a backup is shown")
+            << open << "Styles.buf/" << false << false << "Styles.buf"
+            << "";
+        QTest::newRow("save, a set is shown with its name")
+            << save << "Live.buf" << false << false << "Live.buf"
+            << "";
+        QTest::newRow("save, a file selects its set")
+            << save << "Show.B07/REG.bup" << true << false << "Show.B07"
+            << "";
+    }
+
+    void typedPathSelectsInTheTree() {
+        QFETCH(int, mode);
+        QFETCH(QString, typed);
+        QFETCH(bool, paste);
+        QFETCH(bool, accepted);
+        QFETCH(QString, selected);
+        QFETCH(QString, result);
+        Shelf shelf;
+        BackupSetDialog dialog(options(BackupSetDialog::Mode(mode), shelf.path("Plain")),
+                               Language::English, shelf.roots());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QLineEdit* line = dialog.pathField();
+        QTRY_COMPARE(line->text(), QString::fromStdString(shelf.path("Plain")));
+        QString text = QString::fromStdString(shelf.path(typed));
+        if (typed.startsWith(QLatin1String("url:")))
+            text = QUrl::fromLocalFile(QString::fromStdString(shelf.path(typed.mid(4)))).toString();
+        line->setFocus();
+        line->selectAll();
+        if (paste) {
+            QApplication::clipboard()->setText(text);
+            QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(line->text(), text);
+            QTest::mouseClick(dialogButton(&dialog, 1), Qt::LeftButton);
+        } else {
+            QTest::keyClicks(line, text);
+            QTest::keyClick(line, Qt::Key_Return);
+        }
+        QCOMPARE(dialog.pathMessage(), QString());
+        QCOMPARE(dialog.tree()->selectedFolderPath(), QString::fromStdString(shelf.path(selected)));
+        QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
+        QCOMPARE(dialog.isVisible(), !accepted);
+        if (accepted) {
+            QCOMPARE(QString::fromStdString(dialog.resultPath()).toLower(),
+                     QString::fromStdString(shelf.path(result)).toLower());
+            return;
+        }
+        if (mode == int(BackupSetDialog::Mode::Save)) {
+            // The set's name was taken: Save now saves into it.
+            QTest::mouseClick(dialogButton(&dialog, 1), Qt::LeftButton);
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(QString::fromStdString(dialog.resultPath()),
+                     QString::fromStdString(shelf.path(selected)));
+        }
+    }
+
+    void typedPathThatCannotBeShown_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("outsideTheTree");
+        QTest::addColumn<QString>("message");
+        const int en = int(Language::English), de = int(Language::German);
+        QTest::newRow("missing, English") << en << false << "There is no folder or file \"%1\".";
+        QTest::newRow("missing, German")
+            << de << false << "Es gibt keinen Ordner und keine Datei \"%1\".";
+        QTest::newRow("outside the tree, English")
+            << en << true << "The folder \"%1\" is not shown in the tree.";
+        QTest::newRow("outside the tree, German")
+            << de << true << "Der Ordner \"%1\" wird im Baum nicht angezeigt.";
+    }
+
+    // The dialog stays where it was, says why, and keeps the text selected for correcting.
+    void typedPathThatCannotBeShown() {
+        QFETCH(int, language);
+        QFETCH(bool, outsideTheTree);
+        QFETCH(QString, message);
+        Shelf shelf;
+        QTemporaryDir elsewhere;
+        BackupSetDialog dialog(options(BackupSetDialog::Mode::Open, shelf.path("Live.buf")),
+                               Language(language), shelf.roots());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        const QString path = outsideTheTree ? QDir::toNativeSeparators(elsewhere.path())
+                                            : QString::fromStdString(shelf.path("Gone.buf"));
+        QLineEdit* line = dialog.pathField();
+        line->setFocus();
+        line->selectAll();
+        QTest::keyClicks(line, path);
+        QTest::keyClick(line, Qt::Key_Return);
+        QTRY_COMPARE(dialog.pathMessage(), message.arg(path));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(line->selectedText(), path);
+        QCOMPARE(dialog.tree()->selectedFolderPath(),
+                 QString::fromStdString(shelf.path("Live.buf")));
+        // Typing again takes the message away; a click in the tree shows its folder.
+        QTest::keyClick(line, Qt::Key_End);
+        QTest::keyClicks(line, QStringLiteral("x"));
+        QCOMPARE(dialog.pathMessage(), QString());
+        QVERIFY(selectAndWait(dialog.tree(), QString::fromStdString(shelf.path("Plain"))));
+        QTRY_COMPARE(line->text(), QString::fromStdString(shelf.path("Plain")));
     }
 };
 

@@ -1,5 +1,7 @@
 #include "ui/EditEntryDialog.h"
 #include "ui/ControlIds.h"
+#include "ui/GuiInteraction.h"
+#include "ui/NumberBox.h"
 #include "ui/UiText.h"
 #include "ui/VoiceListModel.h"
 
@@ -16,8 +18,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -408,6 +410,130 @@ private Q_SLOTS:
         QCOMPARE(dialog.editResult(), EditEntryResult::Cancel);
     }
 
+    // What the user types into a number edit reaches the check on OK: a number outside the
+    // range, or text that is none, gets the range message in the window's language through the
+    // real message box, the focus goes to the edit with its text selected, and the dialog stays
+    // open with nothing stored.
+    void typedNumbersAreCheckedAtOk_data() {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("enterKey");
+        QTest::addColumn<QString>("message");
+        const QString tempo = QStringLiteral("32 and 280");
+        const QString volume = QStringLiteral("0 and 127");
+        const struct {
+            const char* name;
+            int field;
+            const char* typed;
+            bool enterKey;
+            QString range;
+        } cases[] = {
+            {"tempo below its range", 1026, "20", false, tempo},
+            {"tempo above its range", 1026, "300", false, tempo},
+            {"tempo by the Enter key", 1026, "20", true, tempo},
+            {"tempo that is no number", 1026, "fast", false, tempo},
+            {"tempo emptied", 1026, "", false, tempo},
+            {"R1 volume", 1065, "128", false, volume},
+            {"Left volume negative", 1060, "-3", false, volume},
+            {"accompaniment volume", 1032, "1e3", false, volume},
+            {"Rhy1 part volume", 1036, "200", false, volume},
+            {"song volume", 1075, "loud", true, volume},
+        };
+        for (const Language lang : {Language::English, Language::German}) {
+            const bool german = lang == Language::German;
+            for (const auto& c : cases) {
+                QString range = c.range;
+                if (german)
+                    range.replace(QStringLiteral(" and "), QStringLiteral(" und "));
+                const QString message =
+                    german ? QStringLiteral("Bitte geben Sie eine ganze Zahl zwischen %1 ein.")
+                                 .arg(range)
+                           : QStringLiteral("Please enter an integer between %1.").arg(range);
+                QTest::addRow("%s, %s", german ? "German" : "English", c.name)
+                    << int(lang) << c.field << QString::fromLatin1(c.typed) << c.enterKey
+                    << message;
+            }
+        }
+    }
+
+    void typedNumbersAreCheckedAtOk() {
+        QFETCH(int, lang);
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(bool, enterKey);
+        QFETCH(QString, message);
+        RegRecord r = sample();
+        r.setTempo(76);
+        r.setPartSetVolume(AccPart::Rhy1, true); // the Rhy1 volume edit is enabled
+        GuiInteraction ui{Language(lang)};
+        EditEntryDialog dialog(r, contextFor(ui, kPro, Language(lang)));
+        ui.setParentWidget(&dialog);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        const RegRecord opened = dialog.record();
+
+        auto* edit = find<NumberBox>(dialog, field);
+        QVERIFY(edit->isEnabled());
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, typed);
+        QCOMPARE(edit->text(), typed);
+
+        QString shown;
+        QString button;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            shown = box->text();
+            QCOMPARE(box->icon(), QMessageBox::Warning);
+            button = box->button(QMessageBox::Ok)->text();
+            box->accept();
+        });
+        if (enterKey)
+            QTest::keyClick(edit, Qt::Key_Return);
+        else
+            click(dialog, 1);
+        QCOMPARE(shown, message);
+        QVERIFY(!button.isEmpty());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.editResult(), EditEntryResult::Cancel);
+        QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(edit));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(edit));
+        QCOMPARE(edit->text(), typed); // what was typed is still there to correct
+        QCOMPARE(edit->lineEdit()->selectedText(), typed);
+        QCOMPARE(hex(dialog.record()), hex(opened));
+
+        // Corrected, the value is stored.
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("100"));
+        click(dialog, 1);
+        QCOMPARE(dialog.editResult(), EditEntryResult::Ok);
+        QVERIFY(!dialog.isVisible());
+    }
+
+    void numberButtonsStepInsideTheRange() {
+        ScriptedInteraction ui;
+        RegRecord r = sample();
+        r.setTempo(279);
+        EditEntryDialog dialog(r, contextFor(ui));
+        dialog.show();
+        auto* tempo = find<NumberBox>(dialog, 1026);
+        tempo->setFocus();
+        QTest::keyClick(tempo, Qt::Key_Up);
+        QTest::keyClick(tempo, Qt::Key_Up);
+        QCOMPARE(tempo->text(), QStringLiteral("280"));
+        tempo->stepBy(-1000);
+        QCOMPARE(tempo->text(), QStringLiteral("32"));
+        tempo->lineEdit()->setText(QStringLiteral("abc"));
+        tempo->stepBy(1);
+        QCOMPARE(tempo->text(), QStringLiteral("32"));
+        click(dialog, 1);
+        QCOMPARE(dialog.record().tempo(), 32);
+        QVERIFY(ui.events().empty());
+    }
+
     void previousAndNextStoreLikeOk_data() {
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("result");
@@ -423,7 +549,7 @@ private Q_SLOTS:
         EditEntryDialog dialog(sample(), contextFor(ui));
         dialog.show();
         find<QLineEdit>(dialog, ids::editEntry::Title)->setText(QStringLiteral("Caf\u00e9 Jazz"));
-        find<QSpinBox>(dialog, ids::editor::R1Volume)->setValue(77);
+        find<NumberBox>(dialog, ids::editor::R1Volume)->setNumber(77);
         click(dialog, button);
         QCOMPARE(int(dialog.editResult()), result);
         QVERIFY(!dialog.isVisible());
@@ -492,9 +618,9 @@ private Q_SLOTS:
         QVERIFY(!box(dialog, ids::editEntry::PadVoice)->isEnabled());
         find<QCheckBox>(dialog, ids::editEntry::PadSetVoice)->click();
         QVERIFY(box(dialog, ids::editEntry::PadVoice)->isEnabled());
-        QVERIFY(!find<QSpinBox>(dialog, ids::editEntry::PadVolume)->isEnabled());
+        QVERIFY(!find<NumberBox>(dialog, ids::editEntry::PadVolume)->isEnabled());
         find<QCheckBox>(dialog, ids::editEntry::PadSetVolume)->click();
-        QVERIFY(find<QSpinBox>(dialog, ids::editEntry::PadVolume)->isEnabled());
+        QVERIFY(find<NumberBox>(dialog, ids::editEntry::PadVolume)->isEnabled());
 
         // Main B is shown and can be changed.
         QVERIFY(find<QAbstractButton>(dialog, ids::editEntry::MainB)->isChecked());

@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -1001,6 +1002,63 @@ private Q_SLOTS:
             QCOMPARE(b->text(), caption);
         else
             QCOMPARE(qobject_cast<QGroupBox*>(c)->title(), caption);
+    }
+
+    void modifiedMarkFollowsEveryCommand_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("English") << int(Language::English) << "modified";
+        QTest::newRow("German") << int(Language::German) << QString::fromUtf8("geändert");
+    }
+
+    // Each pane marks its unsaved changes beside its count, with the file's name as its recent
+    // box shows it; the window title stays as it is.
+    void modifiedMarkFollowsEveryCommand() {
+        QFETCH(int, language);
+        QFETCH(QString, word);
+        MainWindow::Setup setup;
+        setup.lang = static_cast<Language>(language);
+        MainWindow& w = make(setup);
+        const QString title = w.windowTitle();
+        auto* regMark = w.findChild<QLabel*>(QStringLiteral("registrationModifiedMark"));
+        auto* archMark = w.findChild<QLabel*>(QStringLiteral("archiveModifiedMark"));
+        QVERIFY(regMark && archMark);
+        QVERIFY(!regMark->accessibleDescription().isEmpty());
+        QCOMPARE(regMark->text(), QString());
+        w.openFiles({writeRegBackup(dir_), writeArchive(dir_)});
+        QCOMPARE(regMark->text(), QString());
+        QCOMPARE(archMark->text(), QString());
+
+        // The backup sits in a plain folder: with the backup structure on, the recent box shows
+        // the folder.
+        const QString regMarked =
+            QStringLiteral("* %1 (%2)").arg(QFileInfo(dir_.path()).fileName(), word);
+        select(w.registrationList(), {1});
+        button(1020)->click(); // New Entry
+        QCOMPARE(regMark->text(), regMarked);
+        QCOMPARE(archMark->text(), QString());
+
+        select(w.registrationList(), {1});
+        select(w.archiveList(), {0});
+        button(1021)->click(); // Copy >>
+        QCOMPARE(archMark->text(), QStringLiteral("* Lib.yra (%1)").arg(word));
+
+        button(1003)->click(); // Save on the registration side
+        QVERIFY(!w.registrationSide().isModified());
+        QCOMPARE(regMark->text(), QString());
+        QCOMPARE(archMark->text(), QStringLiteral("* Lib.yra (%1)").arg(word));
+
+        button(1007)->click(); // Save on the archive side
+        QCOMPARE(archMark->text(), QString());
+
+        // A list made by New has no name yet.
+        ui_.keyboardChosen(KeyboardModel::Psr9000);
+        button(1001)->click();
+        select(w.registrationList(), {0});
+        button(1030)->click(); // New Bank
+        QVERIFY(w.registrationSide().isUntitled());
+        QCOMPARE(regMark->text(), QStringLiteral("* (%1)").arg(word));
+        QCOMPARE(w.windowTitle(), title);
     }
 
     void windowTitleAndRegistrationPaneStayEnglish() {

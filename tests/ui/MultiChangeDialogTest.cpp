@@ -1,5 +1,7 @@
 #include "ui/MultiChangeDialog.h"
 #include "ui/ControlIds.h"
+#include "ui/GuiInteraction.h"
+#include "ui/NumberBox.h"
 #include "ui/UiText.h"
 
 #include "ScriptedInteraction.h"
@@ -8,8 +10,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -145,8 +148,8 @@ private Q_SLOTS:
         ScriptedInteraction ui;
         MultiChangeDialog dialog(MultiChangeForm::gather(pointers(regs), kPro), ui,
                                  Language::English);
-        QCOMPARE(find<QSpinBox>(dialog, ids::editor::R1Volume)->value(), 0);   // R1 volumes differ
-        QCOMPARE(find<QSpinBox>(dialog, ids::editor::R2Volume)->value(), 100); // R2 volumes agree
+        QCOMPARE(find<NumberBox>(dialog, ids::editor::R1Volume)->number(), 0); // R1 volumes differ
+        QCOMPARE(find<NumberBox>(dialog, ids::editor::R2Volume)->number(), 100); // R2 volumes agree
         QCOMPARE(box(dialog, ids::editor::R1Voice)->currentIndex(),
                  VoiceTable::rowOfKey(regs[0].voice(VoicePart::R1)));
         QCOMPARE(box(dialog, ids::editor::R2Voice)->currentIndex(), -1); // R2 voices differ
@@ -174,7 +177,7 @@ private Q_SLOTS:
             << RecordStep([](RegRecord& r) { r.setVolume(VoicePart::R1, 0); });
         QTest::newRow("R2 volume")
             << ids::multiChange::SetR2Volume << DialogStep([](MultiChangeDialog& d) {
-                   find<QSpinBox>(d, ids::editor::R2Volume)->setValue(64);
+                   find<NumberBox>(d, ids::editor::R2Volume)->setNumber(64);
                })
             << RecordStep([](RegRecord& r) { r.setVolume(VoicePart::R2, 64); });
         QTest::newRow("Left octave")
@@ -218,7 +221,7 @@ private Q_SLOTS:
             << RecordStep([](RegRecord& r) { r.setFootswitchPosition(2, 7); });
         QTest::newRow("song volume")
             << ids::multiChange::SetSongVolume << DialogStep([](MultiChangeDialog& d) {
-                   find<QSpinBox>(d, ids::editor::SongVolume)->setValue(33);
+                   find<NumberBox>(d, ids::editor::SongVolume)->setNumber(33);
                })
             << RecordStep([](RegRecord& r) { r.setSongVolume(33); });
         QTest::newRow("song drive")
@@ -266,7 +269,7 @@ private Q_SLOTS:
             auto* dialog = qobject_cast<MultiChangeDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             if (touchValues) {
-                find<QSpinBox>(*dialog, ids::editor::R2Volume)->setValue(5);
+                find<NumberBox>(*dialog, ids::editor::R2Volume)->setNumber(5);
                 check(*dialog, ids::multiChange::SetR1Voice, true);
                 check(*dialog, ids::multiChange::SetR1Voice, false);
             }
@@ -310,7 +313,7 @@ private Q_SLOTS:
                                  Language::English);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QCOMPARE(find<QSpinBox>(dialog, ids::editor::R3Volume)->value(), 200); // shown as stored
+        QCOMPARE(find<NumberBox>(dialog, ids::editor::R3Volume)->number(), 200); // shown as stored
         check(dialog, ids::multiChange::SetR3Volume, true);
         QTest::mouseClick(find<QPushButton>(dialog, ids::Ok), Qt::LeftButton);
         QCOMPARE(ui.messageIds(), std::vector{&msg::EnterIntegerBetween});
@@ -318,6 +321,89 @@ private Q_SLOTS:
                  QStringLiteral("Bitte geben Sie eine ganze Zahl zwischen 0 und 127 ein."));
         QVERIFY(dialog.isVisible());
         QCOMPARE(QApplication::focusWidget(), find<QWidget>(dialog, ids::editor::R3Volume));
+    }
+
+    void songVolumeOpensAtZero() {
+        std::vector<RegRecord> regs = twoRegistrations();
+        for (RegRecord& r : regs)
+            r.setSongVolume(78);
+        ScriptedInteraction ui;
+        MultiChangeDialog dialog(MultiChangeForm::gather(pointers(regs), kPro), ui,
+                                 Language::English);
+        QCOMPARE(find<NumberBox>(dialog, 1075)->text(), QStringLiteral("0"));
+        // Set and confirmed untouched, it writes 0 as shown.
+        check(dialog, 1197, true);
+        QTest::mouseClick(find<QPushButton>(dialog, 1), Qt::LeftButton);
+        dialog.form().applyTo(pointers(regs));
+        QCOMPARE(regs[0].songVolume(), 0);
+        QCOMPARE(regs[1].songVolume(), 0);
+    }
+
+    // A typed volume outside 0..127, or text that is no number, gets the range message in the
+    // window's language; the edit gets the focus with its text selected and the dialog stays.
+    void typedVolumesAreCheckedAtOk_data() {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<int>("setBox");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        const struct {
+            const char* name;
+            int setBox;
+            int field;
+            const char* typed;
+        } cases[] = {
+            {"R2 volume above", 1180, 1069, "128"},
+            {"Left volume negative", 1186, 1060, "-1"},
+            {"song volume that is no number", 1197, 1075, "half"},
+            {"song volume emptied", 1197, 1075, ""},
+        };
+        for (const Language lang : {Language::English, Language::German}) {
+            for (const auto& c : cases)
+                QTest::addRow("%s, %s", lang == Language::German ? "German" : "English", c.name)
+                    << int(lang) << c.setBox << c.field << QString::fromLatin1(c.typed);
+        }
+    }
+
+    void typedVolumesAreCheckedAtOk() {
+        QFETCH(int, lang);
+        QFETCH(int, setBox);
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        std::vector<RegRecord> regs = twoRegistrations();
+        GuiInteraction ui{Language(lang)};
+        MultiChangeDialog dialog(MultiChangeForm::gather(pointers(regs), kPro), ui, Language(lang));
+        ui.setParentWidget(&dialog);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        check(dialog, setBox, true);
+        auto* edit = find<NumberBox>(dialog, field);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, typed);
+
+        QString shown;
+        QTimer::singleShot(0, [&shown] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            shown = box->text();
+            box->accept();
+        });
+        QTest::mouseClick(find<QPushButton>(dialog, 1), Qt::LeftButton);
+        QCOMPARE(shown,
+                 Language(lang) == Language::German
+                     ? QStringLiteral("Bitte geben Sie eine ganze Zahl zwischen 0 und 127 ein.")
+                     : QStringLiteral("Please enter an integer between 0 and 127."));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(edit));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(edit));
+        QCOMPARE(edit->text(), typed);
+        QCOMPARE(edit->lineEdit()->selectedText(), typed);
+
+        // The same text in an edit whose Set box is off is not written and not checked.
+        check(dialog, setBox, false);
+        QTest::mouseClick(find<QPushButton>(dialog, 1), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected)); // no Set box on: as cancelled
     }
 
     void captions_data() {

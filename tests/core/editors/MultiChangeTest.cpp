@@ -114,7 +114,7 @@ TEST(MultiChange, GatherKeepsWhatAllShareAndBlanksTheRest) {
     EXPECT_EQ(form.voice(VoicePart::R1).octave, 2); // octave 0 everywhere
     EXPECT_EQ(form.voice(VoicePart::Left).octave, kNoSelection);
     EXPECT_EQ(form.fingering, 6);
-    EXPECT_EQ(form.songVolume, 90);
+    EXPECT_EQ(form.songVolume, 0); // "Set Song-Volume:" starts at 0 even when all agree
     EXPECT_EQ(form.volumePedal.mode, kNoSelection);
     EXPECT_EQ(form.volumePedal.parts, 0x7F);
     EXPECT_EQ(form.footswitches[1].parts, FootswitchLeft);
@@ -386,6 +386,21 @@ TEST(MultiChange, VolumesAreCheckedOnlyWhereTheyAreWritten) {
     error = form.validate();
     ASSERT_TRUE(error);
     EXPECT_EQ(error->field, MultiChangeField::SongVolume);
+
+    // Text that is not a number gets the range message of its field.
+    form.songVolume = kNotANumber;
+    error = form.validate();
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->field, MultiChangeField::SongVolume);
+    EXPECT_EQ(error->message.text(Language::German),
+              "Bitte geben Sie eine ganze Zahl zwischen 0 und 127 ein.");
+    form.songVolume = 0;
+    form.voice(VoicePart::R1).volume = kNotANumber;
+    EXPECT_FALSE(form.validate()); // R1's volume is not written
+    form.setField(MultiChangeField::R1Volume, true);
+    error = form.validate();
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->field, MultiChangeField::R1Volume);
 }
 
 TEST(MultiChange, ControlsFollowTheirSetBoxes) {

@@ -130,3 +130,30 @@ TEST(RegEditorControls, InputMessagesFillTheirNumbers) {
               "The title must not be empty!");
     EXPECT_EQ(InputMessage{}.text(Language::English), "");
 }
+
+TEST(RegEditorControls, TypedNumbers) {
+    const struct {
+        const char* text;
+        int want;
+    } cases[] = {
+        {"76", 76},
+        {"0", 0},
+        {"  20 ", 20},
+        {"+5", 5},
+        {"-1", -1},
+        {"007", 7},
+        {"2147483647", 2147483647},
+        {"", kNotANumber},
+        {"   ", kNotANumber},
+        {"-", kNotANumber},
+        {"abc", kNotANumber},
+        {"12a", kNotANumber},
+        {"1 2", kNotANumber},
+        {"3.5", kNotANumber},
+        {"--3", kNotANumber},
+        {"2147483648", kNotANumber},
+        {"99999999999999999999", kNotANumber},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(typedNumber(c.text), c.want) << '"' << c.text << '"';
+}

@@ -156,6 +156,43 @@ TEST(BackupSet, ResultPathOfTheDialog) {
     EXPECT_FALSE(backupSetHoldsMatchingFile(dir.file("Missing.buf"), "REG*.bup"));
 }
 
+TEST(BackupSet, TypedPathsAsTheDiskHasThem) {
+    ScratchFolder dir;
+    const std::string root = dir.path().string();
+    fs::create_directories(dir.path() / "My Sets" / "Live.buf");
+    writeBytes(dir.file("My Sets/Live.buf/REG.bup"), std::string("x"));
+    using Kind = TypedBackupSetPath::Kind;
+    const std::string sets = root + "/My Sets";
+    const std::string live = sets + "/Live.buf";
+    const struct {
+        std::string typed;
+        Kind kind;
+        std::string path;
+        std::string folder;
+    } cases[] = {
+        {live, Kind::Folder, live, live},
+        {live + "/", Kind::Folder, live, live},
+        {"  " + live + "\n", Kind::Folder, live, live},
+        {"\"" + live + "\"", Kind::Folder, live, live},
+        {"'" + live + "/REG.bup'", Kind::File, live + "/REG.bup", live},
+        {live + "/REG.bup", Kind::File, live + "/REG.bup", live},
+        {"file://" + root + "/My%20Sets/Live.buf/", Kind::Folder, live, live},
+        {"FILE://" + root + "/My%20Sets/Live.buf/REG.bup", Kind::File, live + "/REG.bup", live},
+        {sets + "/./Live.buf/../Live.buf", Kind::Folder, live, live},
+        {"Live.buf", Kind::Folder, live, live}, // inside the selected folder
+        {"Live.buf/REG.bup", Kind::File, live + "/REG.bup", live},
+        {sets + "/Gone.buf", Kind::Missing, sets + "/Gone.buf", ""},
+        {"", Kind::Empty, "", ""},
+        {"  \"\"  ", Kind::Empty, "", ""},
+    };
+    for (const auto& c : cases) {
+        const TypedBackupSetPath typed = typedBackupSetPath(c.typed, sets);
+        EXPECT_EQ(typed.kind, c.kind) << c.typed;
+        EXPECT_EQ(typed.path, c.path) << c.typed;
+        EXPECT_EQ(typed.folder, c.folder) << c.typed;
+    }
+}
+
 TEST(BackupIni, FreshDescriptionPerModel) {
     EXPECT_EQ(freshBackupIni(KeyboardModel::Psr9000), kFresh9000);
     EXPECT_EQ(freshBackupIni(KeyboardModel::Psr9000Pro), kFreshPro);
