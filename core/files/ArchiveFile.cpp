@@ -231,7 +231,7 @@ std::vector<uint8_t> buildArchiveImage(const ArchiveList& list) {
 }
 
 std::optional<std::vector<UserMessage>> writeArchiveFile(const std::string& path,
-                                                         const ArchiveList& list) {
+                                                         const ArchiveList& list, FileSystem& fs) {
     if (path.empty())
         return std::vector<UserMessage>{};
 
@@ -242,7 +242,8 @@ std::optional<std::vector<UserMessage>> writeArchiveFile(const std::string& path
                                         UserMessage{&msg::UnknownFileError, {}, path},
                                         UserMessage{&msg::ErrorSavingArchive, {}, {}}};
 
-    if (std::optional<std::string> error = writeFileAtomically(path, image.data(), image.size()))
+    if (std::optional<std::string> error =
+            writeFileAtomically(path, image.data(), image.size(), fs))
         return std::vector<UserMessage>{
             UserMessage{&msg::ErrorSavingArchive, std::move(*error), {}}};
     return std::nullopt;

@@ -11,6 +11,7 @@
 // These functions work on values only; the archive side's flags, path and recent list belong to
 // its model.
 
+#include "core/files/FileSystem.h"
 #include "core/record/ArchiveEntry.h"
 #include "core/text/Messages.h"
 
@@ -50,7 +51,8 @@ std::vector<uint8_t> buildArchiveImage(const ArchiveList& list);
 // success; otherwise the messages to show in order (the platform's report travels in
 // UserMessage::platformError). An empty path writes nothing and gives an empty message list.
 std::optional<std::vector<UserMessage>> writeArchiveFile(const std::string& path,
-                                                         const ArchiveList& list);
+                                                         const ArchiveList& list,
+                                                         FileSystem& fs = realFileSystem());
 
 // Registrations in the list, inline lines and those hidden in collapsed categories alike;
 // category and bank title lines do not count.

@@ -1,8 +1,6 @@
 #include "core/files/FileIo.h"
 
-#include <atomic>
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <system_error>
 
@@ -14,16 +12,6 @@ namespace {
 
 std::string describeErrno(int err) {
     return err != 0 ? std::string(std::strerror(err)) : std::string();
-}
-
-// A name that no other writer in this process or another one is likely to pick.
-std::string temporaryNameFor(const std::string& target) {
-    static std::atomic<unsigned> counter{0};
-    const auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    const fs::path p = toFsPath(target);
-    std::string name = "." + fromFsPath(p.filename()) + ".tmp" + std::to_string(ticks % 1000000) +
-                       "-" + std::to_string(counter++);
-    return fromFsPath(p.parent_path() / toFsPath(name));
 }
 
 } // namespace
@@ -84,122 +72,6 @@ FileReadResult readWholeFile(const std::string& path, std::optional<uint64_t> re
     }
     result.status = FileReadResult::Status::Ok;
     return result;
-}
-
-AtomicFileWriter::AtomicFileWriter(std::string targetPath) : target_(std::move(targetPath)) {}
-
-AtomicFileWriter::~AtomicFileWriter() {
-    discard();
-}
-
-void AtomicFileWriter::fail() {
-    if (!failed_) {
-        failed_ = true;
-        error_ = describeErrno(errno);
-    }
-}
-
-bool AtomicFileWriter::open() {
-    std::error_code ec;
-    // Saving through a symbolic link updates the file it points to and keeps the link.
-    if (fs::is_symlink(fs::symlink_status(toFsPath(target_), ec))) {
-        const fs::path real = fs::canonical(toFsPath(target_), ec);
-        if (!ec)
-            target_ = fromFsPath(real);
-    }
-    const fs::file_status status = fs::status(toFsPath(target_), ec);
-    if (fs::is_directory(status)) {
-        errno = EISDIR;
-        fail();
-        return false;
-    }
-    keepPermissions_.reset();
-    if (fs::is_regular_file(status)) {
-        // A file that may not be written stays as it is, although the folder would let us
-        // replace it.
-        errno = 0;
-        std::FILE* probe = std::fopen(target_.c_str(), "r+b");
-        if (!probe) {
-            fail();
-            return false;
-        }
-        std::fclose(probe);
-        keepPermissions_ = status.permissions();
-    }
-    temp_ = temporaryNameFor(target_);
-    errno = 0;
-    file_ = std::fopen(temp_.c_str(), "wb");
-    if (!file_) {
-        fail();
-        temp_.clear();
-        return false;
-    }
-    return true;
-}
-
-bool AtomicFileWriter::write(const void* data, size_t size) {
-    if (failed_ || !file_)
-        return false;
-    if (size == 0)
-        return true;
-    errno = 0;
-    if (std::fwrite(data, 1, size, file_) != size) {
-        fail();
-        return false;
-    }
-    return true;
-}
-
-bool AtomicFileWriter::commit() {
-    if (failed_ || !file_)
-        return false;
-    errno = 0;
-    const bool flushed = std::fflush(file_) == 0;
-    if (!flushed)
-        fail();
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    if (!closed)
-        fail();
-    if (failed_) {
-        discard();
-        return false;
-    }
-    std::error_code ec;
-    if (keepPermissions_) {
-        // The new file takes the place of the old one with the same access rights.
-        std::error_code permEc;
-        fs::permissions(toFsPath(temp_), *keepPermissions_, fs::perm_options::replace, permEc);
-    }
-    fs::rename(toFsPath(temp_), toFsPath(target_), ec);
-    if (ec) {
-        failed_ = true;
-        error_ = ec.message();
-        discard();
-        return false;
-    }
-    temp_.clear();
-    return true;
-}
-
-void AtomicFileWriter::discard() {
-    if (file_) {
-        std::fclose(file_);
-        file_ = nullptr;
-    }
-    if (!temp_.empty()) {
-        std::error_code ec;
-        fs::remove(toFsPath(temp_), ec);
-        temp_.clear();
-    }
-}
-
-std::optional<std::string> writeFileAtomically(const std::string& path, const void* data,
-                                               size_t size) {
-    AtomicFileWriter writer(path);
-    if (writer.open() && writer.write(data, size) && writer.commit())
-        return std::nullopt;
-    return writer.platformError();
 }
 
 } // namespace tombrel

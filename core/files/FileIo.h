@@ -1,8 +1,9 @@
 #pragma once
 
-// Whole-file reads and safe whole-file writes. Saving never destroys what was there: the bytes go
-// to a temporary file in the same folder, which replaces the target only when every byte is
-// written and flushed. Errors carry the platform's own description.
+// Whole-file reads, path conversion, and (through AtomicFileWriter.h) safe whole-file writes.
+// Errors carry the platform's own description.
+
+#include "core/files/AtomicFileWriter.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -30,42 +31,5 @@ struct FileReadResult {
 // (WrongSize) before any byte is read.
 FileReadResult readWholeFile(const std::string& path,
                              std::optional<uint64_t> requiredSize = std::nullopt);
-
-// Writes a file through a temporary file beside it. Usage: open(), write() any number of times,
-// commit(). Destroying a writer that was not committed removes the temporary file and leaves the
-// target untouched. A replaced file keeps its permission bits; a file that may not be opened for
-// writing is refused; a symbolic link is written through, not replaced.
-class AtomicFileWriter {
-public:
-    explicit AtomicFileWriter(std::string targetPath);
-    ~AtomicFileWriter();
-    AtomicFileWriter(const AtomicFileWriter&) = delete;
-    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
-
-    bool open();
-    bool write(const void* data, size_t size);
-    bool write(std::string_view text) { return write(text.data(), text.size()); }
-    // Flushes, closes and renames the temporary file over the target.
-    bool commit();
-    // Removes the temporary file; the target stays as it was.
-    void discard();
-
-    // The platform's description of the first failure.
-    const std::string& platformError() const { return error_; }
-
-private:
-    void fail();
-
-    std::string target_;
-    std::string temp_;
-    std::optional<std::filesystem::perms> keepPermissions_; // of the file being replaced
-    std::FILE* file_ = nullptr;
-    bool failed_ = false;
-    std::string error_;
-};
-
-// One-shot form: the platform's description on failure, nothing on success.
-std::optional<std::string> writeFileAtomically(const std::string& path, const void* data,
-                                               size_t size);
 
 } // namespace tombrel

@@ -201,9 +201,10 @@ std::vector<uint8_t> buildRegBackupImage(const RegList& lines, KeyboardModel mod
 }
 
 std::optional<UserMessage> writeRegBackupFile(const std::string& path, const RegList& lines,
-                                              KeyboardModel model) {
+                                              KeyboardModel model, FileSystem& fs) {
     const std::vector<uint8_t> image = buildRegBackupImage(lines, model);
-    if (std::optional<std::string> error = writeFileAtomically(path, image.data(), image.size()))
+    if (std::optional<std::string> error =
+            writeFileAtomically(path, image.data(), image.size(), fs))
         return UserMessage{&msg::ErrorSavingRegistrations, std::move(*error), {}};
     return std::nullopt;
 }

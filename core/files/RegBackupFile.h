@@ -6,6 +6,7 @@
 // into the 64-bank image. Both are plain functions: the side's flags and recent list live with
 // the registration side.
 
+#include "core/files/FileSystem.h"
 #include "core/record/KeyboardModel.h"
 #include "core/record/RegEntry.h"
 #include "core/text/Messages.h"
@@ -47,8 +48,9 @@ RegBackupReadResult readRegBackupFile(const std::string& path);
 std::vector<uint8_t> buildRegBackupImage(const RegList& lines, KeyboardModel model);
 
 // Empty optional on success, else the message (ErrorSavingRegistrations with the platform's text).
-// The file that was there stays whole until the new one is complete.
+// The file that was there stays whole until the new one is complete and on the medium.
 std::optional<UserMessage> writeRegBackupFile(const std::string& path, const RegList& lines,
-                                              KeyboardModel model);
+                                              KeyboardModel model,
+                                              FileSystem& fs = realFileSystem());
 
 } // namespace tombrel

@@ -57,16 +57,17 @@ bool ArchiveSide::writeArchive(const std::string& path) {
     if (path.empty())
         return false;
     BusyScope busy(ui_);
-    const bool pathChanged = path != path_;
-    if (pathChanged)
-        path_ = path;
+    // The pane takes the new name only once the file is written: after a failed Save As it
+    // still belongs to the file it came from.
     if (std::optional<std::vector<UserMessage>> errors = writeArchiveFile(path, list_)) {
         for (const UserMessage& message : *errors)
             ui_.warn(message);
         return false;
     }
-    if (pathChanged)
+    if (path != path_) {
+        path_ = path;
         recent_.add(path_);
+    }
     untitled_ = modified_ = false;
     return true;
 }

@@ -120,8 +120,10 @@ public:
 private:
     // Save and Save As refuse lists the file cannot hold; true when the list may be written.
     bool checkSavable(const Message& tooManyRegistrations);
-    bool chooseSaveTargetInBackupSet(bool& pathReplaced);
-    bool chooseSaveTargetFile(bool& pathReplaced);
+    // Save As asks where to write; false when the user gave up. `target` is left empty when the
+    // choice is the current file itself.
+    bool chooseSaveTargetInBackupSet(std::string& target);
+    bool chooseSaveTargetFile(std::string& target);
     void discardContent();
 
     Interaction& ui_;

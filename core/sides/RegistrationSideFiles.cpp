@@ -151,7 +151,7 @@ void RegistrationSide::saveRegBackup() {
     writeRegBackup(false);
 }
 
-bool RegistrationSide::chooseSaveTargetInBackupSet(bool& pathReplaced) {
+bool RegistrationSide::chooseSaveTargetInBackupSet(std::string& target) {
     BackupSetDialogRequest request;
     request.mode = BackupSetDialogMode::Save;
     request.caption = &msg::SaveRegBackupCaption;
@@ -166,14 +166,13 @@ bool RegistrationSide::chooseSaveTargetInBackupSet(bool& pathReplaced) {
         lastBackupFolder_ = choice->currentFolder;
         // Shown again, the dialog opens where the user just was.
         request.initialPath = choice->currentFolder;
-        const std::string target = joinPath(choice->resultPath, regBackupFileName(model_));
-        if (isSameFile(target, path_))
+        const std::string chosen = joinPath(choice->resultPath, regBackupFileName(model_));
+        if (isSameFile(chosen, path_))
             return true;
-        if (fileExists(target)) {
+        if (fileExists(chosen)) {
             switch (ui_.askYesNoCancel(userMessage(msg::FileExistsOverwriteInBackupSet))) {
             case Answer::Yes:
-                path_ = target;
-                pathReplaced = true;
+                target = chosen;
                 return true;
             case Answer::No:
                 continue;
@@ -182,15 +181,14 @@ bool RegistrationSide::chooseSaveTargetInBackupSet(bool& pathReplaced) {
             }
         }
         if (createBackupSetFolder(choice->resultPath)) {
-            path_ = target;
-            pathReplaced = true;
+            target = chosen;
             return true;
         }
         ui_.warn(userMessage(msg::ErrorCreatingBackupStructure));
     }
 }
 
-bool RegistrationSide::chooseSaveTargetFile(bool& pathReplaced) {
+bool RegistrationSide::chooseSaveTargetFile(std::string& target) {
     FileDialogRequest request = regBackupFileDialog(msg::SaveRegBackupCaption, path_);
     for (;;) {
         const std::optional<std::string> chosen = ui_.chooseFileToSave(request);
@@ -207,8 +205,7 @@ bool RegistrationSide::chooseSaveTargetFile(bool& pathReplaced) {
                 continue;
             }
         }
-        path_ = *chosen;
-        pathReplaced = true;
+        target = *chosen;
         return true;
     }
 }
@@ -218,11 +215,22 @@ void RegistrationSide::saveRegBackupAs() {
         return;
     if (!checkSavable(msg::TooManyRegistrationsSaveAs))
         return;
-    bool pathReplaced = false;
-    const bool decided = options_.backupStructure ? chooseSaveTargetInBackupSet(pathReplaced)
-                                                  : chooseSaveTargetFile(pathReplaced);
-    if (decided)
-        writeRegBackup(pathReplaced);
+    // Empty while the current file itself is the target.
+    std::string target;
+    const bool decided = options_.backupStructure ? chooseSaveTargetInBackupSet(target)
+                                                  : chooseSaveTargetFile(target);
+    if (!decided)
+        return;
+    if (target.empty()) {
+        writeRegBackup(false);
+        return;
+    }
+    // The pane takes the new name only once the file is written: after a failed Save As it
+    // still belongs to the file it came from.
+    const std::string previous = path_;
+    path_ = target;
+    if (!writeRegBackup(true))
+        path_ = previous;
 }
 
 } // namespace tombrel

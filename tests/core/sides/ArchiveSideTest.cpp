@@ -502,8 +502,37 @@ TEST_F(ArchiveFilesTest, FailedWriteKeepsTheFlags) {
     side.saveArchiveAs();
     EXPECT_TRUE(side.isUntitled());
     EXPECT_TRUE(side.isModified());
-    EXPECT_EQ(side.currentPath(), target); // the path was taken over before writing
+    EXPECT_EQ(side.currentPath(), ""); // the pane takes a name only once it is written
     EXPECT_TRUE(recent().empty());
     ASSERT_FALSE(ui.messageIds().empty());
     EXPECT_EQ(ui.messageIds().back(), &msg::ErrorSavingArchive);
+}
+
+TEST_F(ArchiveFilesTest, FailedSaveAsKeepsThePaneOnItsFile) {
+    const std::string a = makeArchive("a.yra");
+    useRecent({a});
+    side.readArchive(a);
+    side.newCategory(2, "Added");
+    ASSERT_TRUE(side.isModified());
+    ui.clearEvents();
+
+    std::filesystem::create_directory(dir.file("folder.yra"));
+    for (const std::string& target : {dir.file("missing-folder/x.yra"), dir.file("folder.yra")}) {
+        SCOPED_TRACE(target);
+        ui.fileChosen(target);
+        side.saveArchiveAs();
+        ASSERT_FALSE(ui.messageIds().empty());
+        EXPECT_EQ(ui.messageIds().back(), &msg::ErrorSavingArchive);
+        EXPECT_EQ(side.currentPath(), a);
+        EXPECT_TRUE(side.isModified());
+        EXPECT_FALSE(side.isUntitled());
+        EXPECT_EQ(recent(), (Lines{a}));
+    }
+
+    // Save still writes the file the pane came from.
+    side.saveArchive();
+    EXPECT_FALSE(side.isModified());
+    side.readArchive(a);
+    EXPECT_EQ(shown(side), (Lines{"#Pop", "#Empty", "#Added"}));
+    EXPECT_TRUE(ui.scriptUsedUp());
 }

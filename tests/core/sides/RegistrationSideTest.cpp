@@ -528,6 +528,66 @@ TEST_F(RegFilesTest, SaveAsInBackupSetAsksBeforeOverwritingAndRetriesAfterAFailu
     EXPECT_TRUE(side.isModified());
 }
 
+TEST_F(RegFilesTest, FailedSaveAsKeepsThePaneOnItsFile) {
+    struct Case {
+        const char* what;
+        bool backupStructure;
+        bool untitled;
+    };
+    const Case cases[] = {
+        {"file dialog, opened file", false, false},
+        {"file dialog, new backup", false, true},
+        {"backup set, opened file", true, false},
+        {"backup set, new backup", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string a = makeBackup("a.bup", sampleBanks());
+        useRecent({a}, c.backupStructure);
+        if (c.untitled) {
+            ui.keyboardChosen(KeyboardModel::Psr9000);
+            side.newRegBackup();
+        } else {
+            side.readRegBackup(a);
+        }
+        ASSERT_TRUE(side.isOpen());
+        const std::string before = side.currentPath();
+        side.setModified();
+        ui.clearEvents();
+
+        // The chosen place cannot take the file: a folder sits where REG.bup would go, or the
+        // folder does not exist.
+        if (c.backupStructure) {
+            const std::string set = dir.file("Broken.buf");
+            std::filesystem::create_directories(set + "/REG.bup");
+            ui.backupSetChosen(set, dir.path()).answer(Answer::Yes);
+        } else {
+            ui.fileChosen(dir.file("missing-folder/b.bup"));
+        }
+        side.saveRegBackupAs();
+        ASSERT_FALSE(ui.messageIds().empty());
+        EXPECT_EQ(ui.messageIds().back(), &msg::ErrorSavingRegistrations);
+        EXPECT_EQ(side.currentPath(), before);
+        EXPECT_TRUE(side.isModified());
+        EXPECT_EQ(side.isUntitled(), c.untitled);
+        EXPECT_EQ(recent(), (std::vector<std::string>{a}));
+        EXPECT_FALSE(TempFolder::exists(dir.file("Broken.buf/BACKUP.INI")));
+
+        // Save still writes the file the pane came from.
+        if (!c.untitled) {
+            side.lines()[1].record.setTitle("Kept");
+            side.saveRegBackup();
+            EXPECT_FALSE(side.isModified());
+            const RegBackupReadResult back = readRegBackupFile(a);
+            ASSERT_TRUE(back.ok);
+            EXPECT_EQ(back.lines[1].record.title(), "Kept");
+        }
+        EXPECT_TRUE(ui.scriptUsedUp());
+        side.setModified(false);
+        std::filesystem::remove_all(dir.file("Broken.buf"));
+    }
+}
+
 TEST_F(RegFilesTest, OpenInBackupSet) {
     const std::string set = dir.file("Gig.buf");
     ASSERT_TRUE(createBackupSetFolder(set));
