@@ -29,6 +29,11 @@ Language startLanguage(SettingsStore& store, const std::function<std::optional<L
 // dialog that is open above it.
 void bringToFront(QWidget* window);
 
+// `tombrel --help-documents` prints the paths Help opens, the English document's and then the
+// German one's, one a line (an empty line for one not found, and exit status 1), without a window
+// or a display: for checking an installation.
+int printHelpDocuments(int argc, char** argv);
+
 int runApplication(int argc, char** argv);
 
 } // namespace tombrel
