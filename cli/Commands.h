@@ -58,6 +58,7 @@ int runStyleNames(CommandContext& context);
 int runSaveStyleLocations(CommandContext& context);
 int runUpdateStyles(CommandContext& context);
 int runMakeExamples(CommandContext& context);
+int runManPage(CommandContext& context);
 
 // Runs the tool on the arguments after the program name.
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
