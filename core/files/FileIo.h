@@ -20,6 +20,10 @@ namespace tombrel {
 std::filesystem::path toFsPath(std::string_view utf8Path);
 std::string fromFsPath(const std::filesystem::path& path);
 
+// std::fopen by a UTF-8 path; on Windows through the wide-character call, so that a folder or
+// file name outside the ANSI code page opens too.
+std::FILE* openFile(const std::string& utf8Path, const char* mode);
+
 struct FileReadResult {
     enum class Status { Ok, OpenFailed, WrongSize, ReadFailed };
     Status status = Status::OpenFailed;

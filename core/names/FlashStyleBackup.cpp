@@ -55,7 +55,7 @@ FlashStyleBackupResult readFlashStyleBackup(const std::string& path) {
     if (std::filesystem::is_directory(toFsPath(path), ec))
         return message(msg::ErrorOpeningFlashStyleBackup, describeErrno(EISDIR));
     errno = 0;
-    std::FILE* f = std::fopen(fromFsPath(toFsPath(path)).c_str(), "rb");
+    std::FILE* f = openFile(path, "rb");
     if (!f)
         return message(msg::ErrorOpeningFlashStyleBackup, describeErrno(errno));
 

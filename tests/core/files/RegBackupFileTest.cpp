@@ -382,6 +382,8 @@ TEST(RegBackupFile, WriteIntoMissingFolderFailsWithThePlatformText) {
 }
 
 TEST(RegBackupFile, FailedSaveKeepsTheOldFileWholeAndLeavesNoTemporaryFile) {
+    TOMBREL_SKIP_ON_WINDOWS(
+        "a write that fails halfway is made by a child process with a file size limit");
     ScratchFolder dir;
     const std::string path = dir.file("REG.bup");
     const std::vector<uint8_t> old = keyboardImage(KeyboardModel::Psr9000);

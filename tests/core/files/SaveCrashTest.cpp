@@ -16,8 +16,10 @@
 #include <functional>
 #include <iostream>
 
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 using namespace tombrel;
 using tombrel::test::FakeFileSystem;
@@ -160,6 +162,9 @@ TEST(SaveCrash, TargetIsOldOrNewAfterAStopAtEveryStep) {
 
 // The same with a real death: a process saving is killed at each step in turn.
 TEST(SaveCrash, ProcessKilledAtEveryStepLeavesOldOrNewBytes) {
+#ifdef _WIN32
+    TOMBREL_SKIP_ON_WINDOWS("the process killed mid-save is a forked child");
+#else
     int killed = 0;
     for (const SavedFile& file : savedFiles()) {
         if (file.oldBytes.empty())
@@ -188,4 +193,5 @@ TEST(SaveCrash, ProcessKilledAtEveryStepLeavesOldOrNewBytes) {
         }
     }
     std::cout << "[ processes killed: " << killed << " ]\n";
+#endif
 }

@@ -20,9 +20,12 @@
 #include <vector>
 
 #include <csignal>
+#include <cstdlib>
 
 #include <sys/stat.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 namespace tombrel::test {
 
@@ -135,6 +138,7 @@ public:
         return real_.remove(path);
     }
     std::string describe(int error) const override { return real_.describe(error); }
+    bool isNameTaken(int error) const override { return real_.isNameTaken(error); }
 
 private:
     struct FileState {
@@ -153,8 +157,13 @@ private:
     std::optional<int> intercept(const Call& call) {
         calls_.push_back(call);
         const int step = static_cast<int>(calls_.size());
-        if (killStep_ && step == *killStep_)
+        if (killStep_ && step == *killStep_) {
+#ifdef _WIN32
+            std::_Exit(137);
+#else
             ::kill(::getpid(), SIGKILL);
+#endif
+        }
         if (stopStep_ && step >= *stopStep_)
             return EIO;
         if (failStep_ && step == *failStep_)
