@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <fstream>
 
 #include <sys/stat.h>
 #ifndef _WIN32
@@ -62,6 +63,12 @@ TEST(AtomicFileWriter, FileThatMayNotBeWrittenIsLeftAlone) {
     const std::string path = dir.file("REG.bup");
     writeBytes(path, std::string("old"));
     fs::permissions(path, fs::perms(0444));
+#ifdef _WIN32
+    if (std::ofstream(path, std::ios::app)) {
+        fs::permissions(path, fs::perms(0644));
+        GTEST_SKIP() << "the read-only attribute does not stop this user (wine run as root)";
+    }
+#endif
     const std::optional<std::string> error = writeFileAtomically(path, "new", 3);
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(*error, denied);
@@ -345,7 +352,12 @@ TEST(AtomicFileWriter, StaleTemporaryFilesOfThisProgramGoWhenTheFolderIsSavedTo)
             fs::create_directory(p);
         else
             fs::create_symlink(dir.path() / "linked.txt", p);
+#ifdef _WIN32
+        // The times of a folder cannot be set there; a folder is kept whatever its age.
+        if (c.old && c.kind == File)
+#else
         if (c.old && c.kind != Link)
+#endif
             fs::last_write_time(p, longAgo);
         if (!c.removed)
             expected.push_back(c.name);

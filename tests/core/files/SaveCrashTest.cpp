@@ -118,6 +118,8 @@ int stepsOf(const SavedFile& file, const ScratchFolder& dir) {
 } // namespace
 
 TEST(SaveCrash, TargetIsOldOrNewAfterAStopAtEveryStep) {
+    TOMBREL_SKIP_ON_WINDOWS("a stopped save keeps its file open in this process, which Windows "
+                            "does not let the next step change; a real crash closes it");
     const std::vector<SavedFile> files = savedFiles();
     int stopPoints = 0;
     for (const SavedFile& file : files) {

@@ -108,8 +108,16 @@ public:
         return error;
     }
     int close(Handle handle) override {
-        if (const std::optional<int> e = intercept({Op::Close, pathOf(handle)}))
+        if (const std::optional<int> e = intercept({Op::Close, pathOf(handle)})) {
+            // A close that reports an error still lets the file go, as close() does; after a
+            // stop the file stays open, as in a process that died.
+            if (!stopStep_ || static_cast<int>(calls_.size()) < *stopStep_) {
+                closed_.push_back(files_[handle]);
+                files_.erase(handle);
+                real_.close(handle);
+            }
             return *e;
+        }
         // The file stays known by its name, for a power cut later.
         closed_.push_back(files_[handle]);
         files_.erase(handle);
