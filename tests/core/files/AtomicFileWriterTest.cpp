@@ -166,7 +166,8 @@ TEST(AtomicFileWriter, EveryFailedStepIsAFailedSave) {
         writeBytes(path, std::string("old"));
         FakeFileSystem fake;
         fake.failAt(c.step, c.error);
-        EXPECT_EQ(writeFileAtomically(path, "new", 3, fake), std::string(std::strerror(c.error)));
+        // The error number is the platform's, and so is its text.
+        EXPECT_EQ(writeFileAtomically(path, "new", 3, fake), realFileSystem().describe(c.error));
         EXPECT_EQ(readBytes(path), c.target);
         EXPECT_EQ(dir.entries(), std::vector<std::string>{"REG.bup"});
     }
@@ -346,6 +347,8 @@ TEST(AtomicFileWriter, StaleTemporaryFilesOfThisProgramGoWhenTheFolderIsSavedTo)
             continue; // symbolic links need a privilege there: told below
 #endif
         const fs::path p = dir.path() / c.name;
+        if (fs::exists(fs::symlink_status(p)))
+            continue; // a name differing only in case, on a file system that ignores case
         if (c.kind == File)
             writeBytes(p.string(), std::string("left over"));
         else if (c.kind == Folder)
