@@ -19,6 +19,10 @@
 #include <cstdio>
 #include <cstring>
 
+#ifndef QT_NO_SESSIONMANAGER
+#include <QSessionManager>
+#endif
+
 namespace tombrel {
 
 namespace {
@@ -82,6 +86,18 @@ int printHelpDocuments(int argc, char** argv) {
     return all ? 0 : 1;
 }
 
+bool commitSessionData(MainWindow& window, bool interactionAllowed) {
+    if (!interactionAllowed)
+        return true;
+    // A dialog still open (Edit Entry, Multi Change, ...) holds changes that are in no pane yet:
+    // the user finishes it first.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != &window) {
+        bringToFront(&window);
+        return false;
+    }
+    return window.leave();
+}
+
 int runApplication(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "--help-documents") == 0)
         return printHelpDocuments(argc, argv);
@@ -119,6 +135,18 @@ int runApplication(int argc, char** argv) {
                          bringToFront(&window);
                          window.openFiles(handed);
                      });
+#ifndef QT_NO_SESSIONMANAGER
+    // Logging out must not end the program past its save-changes prompts.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager& manager) {
+                         const bool allowed = manager.allowsInteraction();
+                         const bool mayEnd = commitSessionData(window, allowed);
+                         if (allowed)
+                             manager.release();
+                         if (!mayEnd)
+                             manager.cancel();
+                     });
+#endif
     window.start(files);
     window.show();
     window.exec();

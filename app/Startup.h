@@ -14,6 +14,7 @@ class QWidget;
 
 namespace tombrel {
 
+class MainWindow;
 class SettingsStore;
 
 // The word in the environment variable `Tombrel` that switches the extended mode on, compared
@@ -33,6 +34,14 @@ void bringToFront(QWidget* window);
 // German one's, one a line (an empty line for one not found, and exit status 1), without a window
 // or a display: for checking an installation.
 int printHelpDocuments(int argc, char** argv);
+
+// The desktop's session manager is about to end the session (logging out, shutting down): both
+// panes' save-changes prompts run as when leaving the program, and the window is left when they
+// allow it. False when the user cancelled, so that the session manager is asked to stop. When the
+// session manager lets nobody ask (`interactionAllowed` false), nothing is asked, saved or
+// dropped, and the session may end. While another dialog of the program is open, it is brought
+// forward and the session manager is asked to stop: what it holds is in no pane yet.
+bool commitSessionData(MainWindow& window, bool interactionAllowed);
 
 int runApplication(int argc, char** argv);
 

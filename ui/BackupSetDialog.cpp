@@ -15,6 +15,14 @@
 
 namespace tombrel {
 
+namespace {
+
+// What the tree tells of a folder it read.
+constexpr int kMatchingSet = 1; // a set holding a file that matches the pattern
+constexpr int kOtherSet = 2;    // any other set
+
+} // namespace
+
 BackupSetDialog::BackupSetDialog(const Options& options, Language lang, QWidget* parent)
     : BackupSetDialog(options, lang, {}, parent) {}
 
@@ -47,19 +55,22 @@ void BackupSetDialog::build(std::vector<FolderRoot> roots, bool defaultRoots) {
     layout->addWidget(okCancelButtons(this, lang_, save ? msg::SaveButton : msg::OpenButton));
     resize(500, 460);
 
-    // Set folders show under their set name, marked by whether they hold the file asked for.
+    // Set folders show under their set name, marked by whether they hold the file asked for. The
+    // hook runs while the tree reads in the background: it gets its own copy of the pattern.
     tree_->setItemHook(
-        [this](const QString& name, const QString& path) -> std::optional<FolderItemLook> {
+        [pattern = options_.pattern](const QString& name,
+                                     const QString& path) -> std::optional<FolderItemLook> {
             const std::string folder = path.toStdString();
             if (name.size() <= 4 || !isBackupSetFolder(folder))
                 return std::nullopt;
             const QString text = fromUtf8(backupSetDisplayName(name.toStdString()));
-            const bool matching = backupSetHoldsMatchingFile(folder, options_.pattern);
-            return FolderItemLook{text, matching ? options_.matchingSetIcon : otherSetIcon_, {}};
-        });
+            return FolderItemLook{text, backupSetHoldsMatchingFile(folder, pattern) ? kMatchingSet
+                                                                                    : kOtherSet};
+        },
+        {{kMatchingSet, options_.matchingSetIcon}, {kOtherSet, otherSetIcon_}});
     connect(tree_, &FolderTree::selectedFolderChanged, this, [this] { takeSelection(); });
     connect(tree_, &FolderTree::doubleClicked, this, [this] {
-        if (!isSetWithMatchingFile(tree_->selectedFolderPath().toStdString()))
+        if (tree_->selectedFolderKind() != kMatchingSet)
             return;
         takeSelection();
         accept();
@@ -73,17 +84,14 @@ void BackupSetDialog::build(std::vector<FolderRoot> roots, bool defaultRoots) {
     name_->setFocus();
 }
 
-bool BackupSetDialog::isSetWithMatchingFile(const std::string& path) const {
-    return !path.empty() && isBackupSetFolder(path) &&
-           backupSetHoldsMatchingFile(path, options_.pattern);
-}
-
 void BackupSetDialog::takeSelection() {
     const std::string path = tree_->selectedFolderPath().toStdString();
     // In save mode any set may be the target (a set of styles that gets its registrations); in
-    // open mode only a set that holds the file asked for is taken by name.
-    const bool takeByName = options_.mode == Mode::Save ? !path.empty() && isBackupSetFolder(path)
-                                                        : isSetWithMatchingFile(path);
+    // open mode only a set that holds the file asked for is taken by name. The tree found out
+    // which is which when it read the folder.
+    const int kind = tree_->selectedFolderKind();
+    const bool takeByName = options_.mode == Mode::Save ? kind == kMatchingSet || kind == kOtherSet
+                                                        : kind == kMatchingSet;
     if (takeByName) {
         currentFolder_ = parentPathOf(path);
         name_->setText(fromUtf8(backupSetDisplayName(fileNameOf(path))));

@@ -53,7 +53,6 @@ public:
 private:
     void build(std::vector<FolderRoot> roots, bool defaultRoots);
     void takeSelection();
-    bool isSetWithMatchingFile(const std::string& path) const;
 
     Options options_;
     Language lang_;

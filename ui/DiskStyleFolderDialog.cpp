@@ -28,7 +28,7 @@ DiskStyleFolderDialog::DiskStyleFolderDialog(Language lang, const QString& initi
     // folders open and close as usual.
     connect(tree_, &FolderTree::doubleClicked, this, [this] {
         takeSelection();
-        if (!path_.isEmpty() && !hasVisibleSubfolders(path_))
+        if (!path_.isEmpty() && !tree_->selectedFolderMayHaveSubfolders())
             accept();
     });
     tree_->initFolderTree(false, initialPath);

@@ -49,14 +49,23 @@ FolderTree::FolderTree(QWidget* parent) : QTreeView(parent), model_(new FolderTr
             [this](const QModelIndex& index) { model_->setExpanded(index, true); });
     connect(this, &QTreeView::collapsed, model_,
             [this](const QModelIndex& index) { model_->setExpanded(index, false); });
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this] { Q_EMIT selectedFolderChanged(selectedFolderPath()); });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+        // The user went elsewhere: an unfinished walk to another folder is dropped.
+        if (!selecting_ && isSelecting())
+            finishSelection(false);
+        Q_EMIT selectedFolderChanged(selectedFolderPath());
+    });
+    connect(model_, &FolderTreeModel::filled, this, [this] { continueSelection(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        if (isSelecting())
+            finishSelection(false);
+    });
     connect(model_, &FolderTreeModel::renameFailed, this,
             [this](const QString& error) { warn(msg::CannotRenameFolder, error); });
 }
 
-void FolderTree::setItemHook(FolderItemHook hook) {
-    model_->setItemHook(std::move(hook));
+void FolderTree::setItemHook(FolderItemHook hook, QHash<int, QIcon> icons) {
+    model_->setItemHook(std::move(hook), std::move(icons));
 }
 
 QStringList FolderTree::networkMounts() {
@@ -111,8 +120,11 @@ void FolderTree::initFolderTree(bool hideNetwork, const QString& initialPath) {
 void FolderTree::initFolderTree(bool hideNetwork, const QString& initialPath,
                                 std::vector<FolderRoot> roots, QStringList networkPaths) {
     model_->reset(std::move(roots), hideNetwork, std::move(networkPaths));
-    if (model_->rowCount() > 0)
+    if (model_->rowCount() > 0) {
+        selecting_ = true;
         setCurrentIndex(model_->index(0, 0));
+        selecting_ = false;
+    }
     if (!initialPath.isEmpty())
         selectFolderPath(initialPath);
 }
@@ -121,19 +133,55 @@ QString FolderTree::selectedFolderPath() const {
     return QDir::toNativeSeparators(model_->path(currentIndex()));
 }
 
-bool FolderTree::selectFolderPath(const QString& path) {
-    setUpdatesEnabled(false);
-    const QModelIndex index = model_->indexForPath(path);
+int FolderTree::selectedFolderKind() const {
+    return model_->kind(currentIndex());
+}
+
+bool FolderTree::selectedFolderMayHaveSubfolders() const {
+    return currentIndex().isValid() && model_->hasChildren(currentIndex());
+}
+
+void FolderTree::selectFolderPath(const QString& path) {
+    if (isSelecting())
+        finishSelection(false);
+    if (path.isEmpty()) {
+        Q_EMIT selectionFinished(false);
+        return;
+    }
+    pendingPath_ = path;
+    continueSelection();
+}
+
+void FolderTree::continueSelection() {
+    if (!isSelecting())
+        return;
+    const QModelIndex index = model_->indexForPath(pendingPath_);
     if (index.isValid()) {
+        selecting_ = true;
+        setUpdatesEnabled(false);
         for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
             expand(up);
         setCurrentIndex(index);
         expand(index);
-    }
-    setUpdatesEnabled(true);
-    if (index.isValid())
+        setUpdatesEnabled(true);
+        selecting_ = false;
         scrollTo(index, QAbstractItemView::PositionAtCenter);
-    return index.isValid();
+        finishSelection(true);
+        return;
+    }
+    const QModelIndex closest = model_->closestIndexForPath(pendingPath_);
+    // Read to the end of the way without finding it: the tree does not show that folder.
+    if (!closest.isValid() || model_->isFilled(closest)) {
+        finishSelection(false);
+        return;
+    }
+    // Goes on when the folder has been read.
+    model_->requestFill(closest);
+}
+
+void FolderTree::finishSelection(bool found) {
+    pendingPath_.clear();
+    Q_EMIT selectionFinished(found);
 }
 
 void FolderTree::contextMenuEvent(QContextMenuEvent* event) {

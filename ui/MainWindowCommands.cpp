@@ -169,11 +169,11 @@ void MainWindow::connectListCommands() {
        [this](ListSelection&, ListSelection& a) { moveArchiveLineDown(arch_, a); });
     on(ids::main::CopyToRegistrations, right, ShowBothLists,
        [this](ListSelection& r, ListSelection& a) {
-           transferToRegistrations(arch_, a, reg_, r, TransferMode::Copy);
+           transferToRegistrations(arch_, a, reg_, r, TransferMode::Copy, ui_);
        });
     on(ids::main::MoveToRegistrations, right, ShowBothLists,
        [this](ListSelection& r, ListSelection& a) {
-           transferToRegistrations(arch_, a, reg_, r, TransferMode::Move);
+           transferToRegistrations(arch_, a, reg_, r, TransferMode::Move, ui_);
        });
     on(ids::main::RegMultiChange, left, ShowRegList, [this](ListSelection& r, ListSelection&) {
         multiChangeRegLines(reg_, r, *entryDialogs_, ui_);

@@ -1,5 +1,7 @@
 #include "ui/SongPlayer.h"
 
+#include "core/names/SongFile.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -72,7 +74,13 @@ std::optional<UserMessage> playSong(const QString& songPath, const QString& play
         return userMessage(msg::MidiFileNotFound);
 
     if (player.isEmpty()) {
-        if (launcher.openDocument(QUrl::fromLocalFile(song.absoluteFilePath())))
+        // The desktop chooses its program by the file's extension: only a MIDI song goes to it,
+        // never a program or script that a registration names.
+        const std::optional<std::string> midiSong =
+            midiSongToOpen(song.absoluteFilePath().toStdString());
+        if (!midiSong)
+            return userMessage(msg::MidiFileNotFound);
+        if (launcher.openDocument(QUrl::fromLocalFile(QString::fromStdString(*midiSong))))
             return std::nullopt;
         return userMessage(playFailureMessage(PlayFailure::NoAssociation));
     }

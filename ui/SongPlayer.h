@@ -44,6 +44,8 @@ struct SongLauncher {
 };
 
 // What pressing "Play -n-" does with the "Song:" text and player program n (empty: none set).
+// Without a player only a MIDI song is opened (core/names/SongFile.h); anything else gets
+// "Midi file not found!" as a missing file does.
 // Nothing comes back when the song field is empty (nothing happens) or the song started;
 // otherwise the message to show ("Midi file not found!" or the failure's message, the system's
 // own words in front where it gave some).

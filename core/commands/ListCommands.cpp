@@ -66,12 +66,12 @@ TransferResult transferToArchive(RegistrationSide& registrations, ListSelection&
 
 TransferResult transferToRegistrations(ArchiveSide& archive, ListSelection& archiveSelection,
                                        RegistrationSide& registrations, ListSelection& regSelection,
-                                       TransferMode mode) {
+                                       TransferMode mode, Interaction& ui) {
     if (!registrations.isOpen())
         return {};
     const TransferResult result =
         transferToRegistrations(archive, archiveSelection, registrations.lines(),
-                                filtersOf(registrations), regSelection, mode);
+                                filtersOf(registrations), regSelection, mode, &ui);
     changed(registrations, result.registrationsChanged);
     return result;
 }

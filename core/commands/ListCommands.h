@@ -34,13 +34,14 @@ bool editRegLine(RegistrationSide& side, ListSelection& selection, EntryDialogs&
 bool editArchiveLine(ArchiveSide& archive, ListSelection& selection,
                      const RegistrationSide& registrations, EntryDialogs& dialogs);
 
-// Copy >>, Move >>, << Copy, << Move.
+// Copy >>, Move >>, << Copy, << Move; << Move asks `ui` before it fills the registration side
+// beyond what it can save.
 TransferResult transferToArchive(RegistrationSide& registrations, ListSelection& regSelection,
                                  ArchiveSide& archive, ListSelection& archiveSelection,
                                  TransferMode mode);
 TransferResult transferToRegistrations(ArchiveSide& archive, ListSelection& archiveSelection,
                                        RegistrationSide& registrations, ListSelection& regSelection,
-                                       TransferMode mode);
+                                       TransferMode mode, Interaction& ui);
 
 // Multi Change of either pane, with the registration side's keyboard model; Applied marks the
 // pane changed.

@@ -14,6 +14,16 @@ template <class List> int sizeOf(const List& list) {
     return static_cast<int>(list.size());
 }
 
+// The question a Move asks when the registration list could not be saved afterwards, or
+// nothing when it could.
+const Message* overfullQuestion(const RegList& lines) {
+    if (countRegistrations(lines) > kMaxRegistrations)
+        return &msg::MoveMakesTooManyRegistrations;
+    if (regBanksNeeded(lines) > kRegBankCount)
+        return &msg::MoveMakesTooManyBanks;
+    return nullptr;
+}
+
 void refreshArchive(ArchiveSide& archive) {
     archive.recomputeLastCategoryIndex();
     archive.setModified();
@@ -88,7 +98,8 @@ TransferResult transferToArchive(RegList& lines, RegListFilters filters,
 
 TransferResult transferToRegistrations(ArchiveSide& archive, ListSelection& archiveSelection,
                                        RegList& lines, RegListFilters filters,
-                                       ListSelection& regSelection, TransferMode mode) {
+                                       ListSelection& regSelection, TransferMode mode,
+                                       Interaction* ui) {
     TransferResult result;
     const auto target = regSelection.only();
     if (!archive.isOpen() || !target || *target < 0 || *target > sizeOf(lines))
@@ -143,10 +154,21 @@ TransferResult transferToRegistrations(ArchiveSide& archive, ListSelection& arch
         int at = *target;
         if (at == 0 && !incoming.front().isBankLine)
             incoming.insert(incoming.begin(), noNameBankLine());
-        lines.insert(lines.begin() + at, std::make_move_iterator(incoming.begin()),
-                     std::make_move_iterator(incoming.end()));
+        // A move is tried on a copy first: once the archive is saved without them, registrations
+        // that the registration side can never save would be lost.
+        const bool check = mode == TransferMode::Move && ui;
+        RegList trial;
+        RegList& into = check ? (trial = lines) : lines;
+        into.insert(into.begin() + at, std::make_move_iterator(incoming.begin()),
+                    std::make_move_iterator(incoming.end()));
         at += static_cast<int>(incoming.size());
-        normaliseRegList(lines, 0, nullptr, filters);
+        normaliseRegList(into, 0, nullptr, filters);
+        if (check) {
+            if (const Message* question = overfullQuestion(into);
+                question && !ui->askYesNo(userMessage(*question)))
+                return result;
+            lines = std::move(trial);
+        }
         // The line right after the copies: where the padding of their bank begins, so that the
         // next transfer fills the following slots.
         regSelection.selectOnly(std::min(at, static_cast<int>(lines.size())));

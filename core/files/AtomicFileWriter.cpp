@@ -15,8 +15,11 @@ namespace fs = std::filesystem;
 namespace {
 
 // Read while the program starts, before any save: temporary files last written before it
-// belong to a save that can no longer be running in this program.
-const fs::file_time_type kProgramStart = fs::file_time_type::clock::now();
+// belong to a save that can no longer be running in this program. File times are coarser than
+// the clock (a tick of the kernel, two seconds on a FAT stick) and may come from another
+// machine's clock on a network folder, so a file counts as older only by a clear margin.
+constexpr std::chrono::seconds kFileTimeMargin{10};
+const fs::file_time_type kStaleBefore = fs::file_time_type::clock::now() - kFileTimeMargin;
 
 constexpr std::string_view kTempPrefix = ".tombrel-";
 constexpr std::string_view kTempSuffix = ".tmp";
@@ -81,7 +84,7 @@ void removeStaleTemporaryFiles(const fs::path& folder, FileSystem& fileSystem) {
         if (!fs::is_regular_file(fs::symlink_status(entry, entryEc)))
             continue;
         const fs::file_time_type written = fs::last_write_time(entry, entryEc);
-        if (entryEc || written >= kProgramStart)
+        if (entryEc || written >= kStaleBefore)
             continue;
         fileSystem.remove(fromFsPath(entry));
     }

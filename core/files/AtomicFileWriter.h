@@ -24,8 +24,8 @@ namespace tombrel {
 // - It has the target's permission bits from the start; a new target gets the usual ones.
 // - A file that may not be opened for writing is refused; a symbolic link, even one whose file
 //   does not exist yet, is written through to that file and kept.
-// - Temporary files of this program that a killed save left in the folder, and that are older
-//   than the running program, are removed when the folder is saved to.
+// - Temporary files of this program that a killed save left in the folder, and that are clearly
+//   older than the running program, are removed when the folder is saved to.
 // - A failure of any step, flushing to the medium included, is a failed save.
 class AtomicFileWriter {
 public:

@@ -175,6 +175,17 @@ inline constexpr Message TooManyRegistrationsSaveAs{
 inline constexpr Message TooManyBanks{
     "The Registration contains more than 64 banks!\n\nYou must delete some banks.",
     "Es sind mehr als 64 Bänke vorhanden!\n\nBitte löschen Sie einige Bänke."};
+// << Move asks before it takes registrations out of the archive into a list that Save refuses.
+inline constexpr Message MoveMakesTooManyRegistrations{
+    "The Registration would then contain more than 512 entries and could not be saved until you "
+    "delete some entries.\n\nMove anyway?",
+    "Es wären dann mehr als 512 Registrationen vorhanden; gespeichert werden kann erst, "
+    "wenn Sie einige Einträge löschen.\n\nTrotzdem verschieben?"};
+inline constexpr Message MoveMakesTooManyBanks{
+    "The Registration would then contain more than 64 banks and could not be saved until you "
+    "delete some banks.\n\nMove anyway?",
+    "Es wären dann mehr als 64 Bänke vorhanden; gespeichert werden kann erst, wenn "
+    "Sie einige Bänke löschen.\n\nTrotzdem verschieben?"};
 inline constexpr Message FileExistsOverwrite{
     "A file with this name already exists!\n\nOverwrite?",
     "Es existiert bereits eine Datei mit diesem Namen!\n\nÜberschreiben?"};

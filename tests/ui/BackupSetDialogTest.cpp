@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -73,6 +74,22 @@ QModelIndex childNamed(const QAbstractItemModel* model, const QModelIndex& paren
     return {};
 }
 
+// The tree reads folders in the background: waits until it has gone where it was sent and has
+// read what is open.
+bool settled(const BackupSetDialog& dialog) {
+    return QTest::qWaitFor(
+        [&] { return !dialog.tree()->isSelecting() && !dialog.tree()->folderModel()->isReading(); },
+        5000);
+}
+
+bool selectAndWait(FolderTree* tree, const QString& path) {
+    QSignalSpy finished(tree, &FolderTree::selectionFinished);
+    tree->selectFolderPath(path);
+    if (finished.isEmpty() && !finished.wait(5000))
+        return false;
+    return finished.first().first().toBool();
+}
+
 void doubleClick(QWidget* widget, QPoint at) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, at, QApplication::doubleClickInterval() + 10);
     QMouseEvent event(QEvent::MouseButtonDblClick, at, widget->mapToGlobal(at), Qt::LeftButton,
@@ -90,6 +107,7 @@ private Q_SLOTS:
         Shelf shelf;
         const BackupSetDialog::Options o = options(BackupSetDialog::Mode::Open, shelf.path());
         BackupSetDialog dialog(o, Language::English, shelf.roots());
+        QVERIFY(settled(dialog));
         const QAbstractItemModel* model = dialog.tree()->model();
         const QModelIndex top = model->index(0, 0);
         QStringList texts;
@@ -183,6 +201,7 @@ private Q_SLOTS:
         BackupSetDialog dialog(options(BackupSetDialog::Mode::Save, shelf.path()),
                                Language::English, shelf.roots());
         dialog.show();
+        QVERIFY(settled(dialog));
         QCOMPARE(dialog.currentFolder(), shelf.path());
         dialog.nameField()->clear();
         QTest::keyClicks(dialog.nameField(), typed);
@@ -197,6 +216,7 @@ private Q_SLOTS:
         BackupSetDialog dialog(options(BackupSetDialog::Mode::Save, shelf.path("Plain")),
                                Language::English, shelf.roots());
         dialog.show();
+        QVERIFY(settled(dialog));
         QVERIFY(dialog.nameField()->text().isEmpty());
         QTest::mouseClick(dialogButton(&dialog, ids::Ok), Qt::LeftButton);
         QVERIFY(dialog.isVisible());
@@ -240,8 +260,9 @@ private Q_SLOTS:
         Shelf shelf;
         BackupSetDialog dialog(options(BackupSetDialog::Mode(mode)), Language::English,
                                shelf.roots());
+        QVERIFY(settled(dialog));
         dialog.nameField()->setText(QStringLiteral("keep"));
-        QVERIFY(dialog.tree()->selectFolderPath(QString::fromStdString(shelf.path(selected))));
+        QVERIFY(selectAndWait(dialog.tree(), QString::fromStdString(shelf.path(selected))));
         QCOMPARE(dialog.nameField()->text(),
                  name == QLatin1String("-") ? QStringLiteral("keep") : name);
         QCOMPARE(dialog.currentFolder(),
@@ -252,6 +273,7 @@ private Q_SLOTS:
         Shelf shelf;
         BackupSetDialog dialog(options(BackupSetDialog::Mode::Open, shelf.path("Live.buf")),
                                Language::English, shelf.roots());
+        QVERIFY(settled(dialog));
         QCOMPARE(dialog.nameField()->text(), QStringLiteral("Live"));
         QCOMPARE(QString::fromStdString(dialog.resultPath()),
                  QString::fromStdString(shelf.path("Live.buf/reg_pro.BUP")));
@@ -261,6 +283,7 @@ private Q_SLOTS:
         Shelf shelf;
         BackupSetDialog dialog(options(BackupSetDialog::Mode::Open, shelf.path("Show.B07")),
                                Language::English, shelf.roots());
+        QVERIFY(settled(dialog));
         QCOMPARE(dialog.nameField()->text(), QStringLiteral("Show [Disk-07]"));
         QVERIFY(QFile::remove(QString::fromStdString(shelf.path("Show.B07/REG.bup"))));
         // The reader then refuses the folder with its own message.
@@ -274,6 +297,7 @@ private Q_SLOTS:
                                Language::English, shelf.roots());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(settled(dialog));
         FolderTree* tree = dialog.tree();
         const QModelIndex top = tree->model()->index(0, 0);
         const auto at = [tree](const QModelIndex& index) {

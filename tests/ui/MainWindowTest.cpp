@@ -327,6 +327,70 @@ private Q_SLOTS:
         QCOMPARE(stored_.size(), size_t(left ? 1 : 0));
     }
 
+    void sessionEnd_data() {
+        QTest::addColumn<bool>("interactionAllowed");
+        QTest::addColumn<bool>("dialogOpen");
+        QTest::addColumn<bool>("regModified");
+        QTest::addColumn<bool>("archiveModified");
+        QTest::addColumn<std::vector<int>>("answers"); // Answer values, in order
+        QTest::addColumn<bool>("mayEnd");
+        QTest::addColumn<bool>("left");
+        const auto A = [](Answer a) {
+            return static_cast<int>(a);
+        };
+        QTest::newRow("nothing changed")
+            << true << false << false << false << std::vector<int>{} << true << true;
+        QTest::newRow("archive kept by Cancel")
+            << true << false << false << true << std::vector<int>{A(Answer::Cancel)} << false
+            << false;
+        QTest::newRow("registrations kept by Cancel")
+            << true << false << true << true << std::vector<int>{A(Answer::Cancel)} << false
+            << false;
+        QTest::newRow("both dropped")
+            << true << false << true << true << std::vector<int>{A(Answer::No), A(Answer::No)}
+            << true << true;
+        // Nothing may be asked: nothing is saved or dropped behind the user's back.
+        QTest::newRow("no interaction allowed")
+            << false << false << true << true << std::vector<int>{} << true << false;
+        QTest::newRow("a dialog is still open")
+            << true << true << true << true << std::vector<int>{} << false << false;
+    }
+
+    void sessionEnd() {
+        QFETCH(bool, interactionAllowed);
+        QFETCH(bool, dialogOpen);
+        QFETCH(bool, regModified);
+        QFETCH(bool, archiveModified);
+        QFETCH(std::vector<int>, answers);
+        QFETCH(bool, mayEnd);
+        QFETCH(bool, left);
+        MainWindow& w = makeWithBothFiles();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.registrationSide().setModified(regModified);
+        w.archiveSide().setModified(archiveModified);
+        for (int a : answers)
+            ui_.answer(static_cast<Answer>(a));
+        QDialog editor(&w);
+        if (dialogOpen) {
+            editor.setWindowModality(Qt::ApplicationModal);
+            editor.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        }
+
+        QCOMPARE(commitSessionData(w, interactionAllowed), mayEnd);
+
+        QVERIFY(ui_.scriptUsedUp());
+        // Every answer given was to a question, and nothing else was asked.
+        QCOMPARE(ui_.events().size(), answers.size());
+        QCOMPARE(w.isVisible(), !left);
+        QCOMPARE(stored_.size(), size_t(left ? 1 : 0));
+        if (!left) {
+            QCOMPARE(w.registrationSide().isModified(), regModified);
+            QCOMPARE(w.archiveSide().isModified(), archiveModified);
+        }
+    }
+
     void enterDoesNothing_data() {
         QTest::addColumn<int>("focus"); // a control id
         QTest::newRow("Exit") << ids::main::Exit;

@@ -54,7 +54,7 @@ class SongPlayerTest : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir dir_;
-    QString song_, player_, notExecutable_, garbage_;
+    QString song_, player_, notExecutable_, garbage_, batch_, bareSong_, bareText_;
 
 private Q_SLOTS:
     void initTestCase() {
@@ -67,6 +67,13 @@ private Q_SLOTS:
         writeFile(player_, "#!/bin/sh\nexit 0\n", true);
         writeFile(notExecutable_, "text", false);
         writeFile(garbage_, QByteArray(64, '\x01'), true);
+        // A script that starts like a MIDI file: the desktop would run it by its extension.
+        batch_ = dir_.filePath(QStringLiteral("PARTY.BAT"));
+        writeFile(batch_, "MThd\r\ncalc.exe\r\n", true);
+        bareSong_ = dir_.filePath(QStringLiteral("SONG"));
+        writeFile(bareSong_, "MThd", false);
+        bareText_ = dir_.filePath(QStringLiteral("NOTES"));
+        writeFile(bareText_, "text", false);
     }
 
     void eachFailureHasItsMessage_data() {
@@ -144,6 +151,18 @@ private Q_SLOTS:
         QTest::newRow("no associated program")
             << song_ << "" << false << "No association for '.mid' files!"
             << "" << song_;
+        QTest::newRow("script named as the song") << batch_ << "" << true << "Midi file not found!"
+                                                  << ""
+                                                  << "";
+        QTest::newRow("file without extension that is a MIDI file") << bareSong_ << "" << true << ""
+                                                                    << "" << bareSong_;
+        QTest::newRow("file without extension that is none")
+            << bareText_ << "" << true << "Midi file not found!"
+            << ""
+            << "";
+        // A player program gets the path as its argument and decides itself what it plays.
+        QTest::newRow("script handed to a player")
+            << batch_ << player_ << true << "" << player_ << "";
         QTest::newRow("player") << song_ << player_ << true << "" << player_ << "";
         QTest::newRow("player refused")
             << song_ << player_ << false << "the system says no\n\nUnknown error!" << player_ << "";

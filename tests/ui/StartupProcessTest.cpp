@@ -1,5 +1,6 @@
-// Starts the program itself twice, as a user would, with a home and a temporary folder of the
-// test's own so that neither the user's settings nor a running copy of the user's are touched.
+// Starts the program itself twice, as a user would, with a home, a runtime folder and a temporary
+// folder of the test's own so that neither the user's settings nor a running copy of the user's
+// are touched.
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,21 +20,28 @@ private Q_SLOTS:
         QVERIFY(settings.open(QIODevice::WriteOnly));
         settings.write("[Param]\nLanguage=E\n");
         settings.close();
+        // The runtime folder is the user's alone.
+        const QString runtime = home.filePath(QStringLiteral("runtime"));
+        QVERIFY(QDir().mkdir(runtime));
+        QVERIFY(
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), home.path());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
         env.insert(QStringLiteral("TMPDIR"), home.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
         QProcess first;
         first.setProcessEnvironment(env);
         first.start(QStringLiteral(TOMBREL_BINARY), {});
         QVERIFY(first.waitForStarted());
-        // The first copy is ready once its socket exists.
+        // The first copy is ready once its socket exists, in the runtime folder and not loose in
+        // the temporary one.
         QTRY_VERIFY_WITH_TIMEOUT(
-            !QDir(home.path()).entryList({QStringLiteral("Tombrel-*")}, QDir::System).isEmpty(),
-            10000);
+            !QDir(runtime).entryList({QStringLiteral("Tombrel-*")}, QDir::System).isEmpty(), 10000);
+        QVERIFY(QDir(home.path()).entryList({QStringLiteral("Tombrel-*")}, QDir::System).isEmpty());
 
         QProcess second;
         second.setProcessEnvironment(env);

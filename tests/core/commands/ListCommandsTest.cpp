@@ -68,7 +68,7 @@ TEST_F(ListCommandsTest, ClosedRegistrationSideDoesNothing) {
                                    TransferMode::Move)
                      .archiveChanged);
     EXPECT_FALSE(transferToRegistrations(archive, archiveSelection, registrations, regSelection,
-                                         TransferMode::Copy)
+                                         TransferMode::Copy, ui)
                      .registrationsChanged);
     EXPECT_TRUE(sameContent(registrations.lines(), threeBanks()));
     EXPECT_FALSE(archive.isModified());
@@ -87,7 +87,7 @@ TEST_F(ListCommandsTest, TransfersMarkOnlyTheSidesTheyChange) {
     archiveSelection = ListSelection::single(1);
     regSelection = ListSelection::single(9);
     transferToRegistrations(archive, archiveSelection, registrations, regSelection,
-                            TransferMode::Copy);
+                            TransferMode::Copy, ui);
     EXPECT_TRUE(registrations.isModified());
     EXPECT_FALSE(archive.isModified());
     EXPECT_EQ(registrations.countText(), "520"); // p1 opened a continuation of bank One

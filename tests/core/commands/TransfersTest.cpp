@@ -284,4 +284,117 @@ TEST_F(TransfersTest, MovingAnEmptyCategoryChangesOnlyTheArchive) {
     EXPECT_EQ(archiveSummary(archive.list()).back(), "#Jazz+");
 }
 
+// ---- << Move into a list that Save would refuse -------------------------------------------------
+
+// 64 banks of one registration each, shown without padding: any further bank is one too many.
+RegList sixtyFourShortBanks() {
+    RegList lines;
+    for (int k = 0; k < kRegBankCount; ++k) {
+        lines.push_back(RegEntry::bankLine("Bank" + std::to_string(k)));
+        lines.push_back(namedLine("r" + std::to_string(k)));
+    }
+    normaliseRegList(lines, 0, nullptr, RegListFilters{false, true});
+    return lines;
+}
+
+struct OverfullCase {
+    const char* name;
+    TransferMode mode;
+    bool shortBanks; // sixtyFourShortBanks() with hidden empty entries, else threeBanks()
+    std::vector<int> archiveSelected;
+    int regTarget;
+    const Message* question; // nullptr: nothing is asked
+    bool answer;             // the answer to the question
+    bool moved;
+};
+
+class OverfullMove : public TransfersTest, public ::testing::WithParamInterface<OverfullCase> {};
+
+TEST_P(OverfullMove, AsksBeforeTheRegistrationsCouldNotBeSaved) {
+    const OverfullCase& c = GetParam();
+    startDefaultArchive();
+    const RegListFilters filters{false, c.shortBanks};
+    lines = c.shortBanks ? sixtyFourShortBanks() : threeBanks();
+    const RegList linesBefore = lines;
+    const Lines archiveBefore = archiveSummary(archive.list());
+    archiveSelection.lines = {c.archiveSelected.begin(), c.archiveSelected.end()};
+    regSelection = ListSelection::single(c.regTarget);
+    const ListSelection archiveSelectionBefore = archiveSelection;
+    if (c.question)
+        ui.answerYesNo(c.answer);
+
+    const TransferResult r = transferToRegistrations(archive, archiveSelection, lines, filters,
+                                                     regSelection, c.mode, &ui);
+
+    EXPECT_TRUE(ui.scriptUsedUp());
+    EXPECT_EQ(ui.messageIds(),
+              c.question ? std::vector<const Message*>{c.question} : std::vector<const Message*>{});
+    EXPECT_EQ(r.registrationsChanged, c.moved);
+    EXPECT_EQ(r.archiveChanged, c.moved && c.mode == TransferMode::Move);
+    if (c.moved) {
+        EXPECT_FALSE(sameContent(lines, linesBefore));
+        return;
+    }
+    // Cancelled: both sides and both selections as they were.
+    EXPECT_TRUE(sameContent(lines, linesBefore));
+    EXPECT_EQ(archiveSummary(archive.list()), archiveBefore);
+    EXPECT_FALSE(archive.isModified());
+    EXPECT_EQ(regSelection, ListSelection::single(c.regTarget));
+    EXPECT_EQ(archiveSelection, archiveSelectionBefore);
+}
+
+// threeBanks(): bank One is full at lines 1..8; bank Four (line 27) is empty.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OverfullMove,
+    ::testing::Values(
+        OverfullCase{"IntoAFullBankCancelled",
+                     TransferMode::Move,
+                     false,
+                     {2},
+                     1,
+                     &msg::MoveMakesTooManyRegistrations,
+                     false,
+                     false},
+        OverfullCase{"IntoAFullBankConfirmed",
+                     TransferMode::Move,
+                     false,
+                     {2},
+                     1,
+                     &msg::MoveMakesTooManyRegistrations,
+                     true,
+                     true},
+        OverfullCase{"IntoFreeSlots", TransferMode::Move, false, {2, 3}, 28, nullptr, false, true},
+        OverfullCase{"CopyKeepsTheArchiveAndDoesNotAsk",
+                     TransferMode::Copy,
+                     false,
+                     {2},
+                     1,
+                     nullptr,
+                     false,
+                     true},
+        OverfullCase{"ASixtyFifthBankCancelled",
+                     TransferMode::Move,
+                     true,
+                     {6},
+                     1,
+                     &msg::MoveMakesTooManyBanks,
+                     false,
+                     false},
+        OverfullCase{
+            "ARegistrationIntoAShortBank", TransferMode::Move, true, {2}, 2, nullptr, false, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TransfersTest, ConfirmedOverfullMoveLeavesTheListForSaveToRefuse) {
+    startDefaultArchive();
+    archiveSelection = ListSelection::single(2);
+    regSelection = ListSelection::single(1);
+    ui.answerYesNo(true);
+    transferToRegistrations(archive, archiveSelection, lines, kNoFilters, regSelection,
+                            TransferMode::Move, &ui);
+    EXPECT_GT(countRegistrations(lines), kMaxRegistrations);
+    EXPECT_EQ(bankText(lines, 0), "One|p1 A1 A2 A3 A4 A5 A6 A7");
+    EXPECT_EQ(archiveSummary(archive.list()),
+              (Lines{"#Pop", "[Ballads]", "p2", "[Other]", "p3", "#Jazz+", "#Folk"}));
+}
+
 } // namespace
