@@ -108,6 +108,28 @@ std::vector<CommandInfo> buildCommands() {
          1,
          1,
          runConvert});
+    table.push_back(
+        {"compare", "A B", "list the registrations that differ between two files",
+         "Compares two registration backups bank by bank and slot by slot, or a backup and an "
+         "archive, or two archives, by the order of their registrations. Prints each place "
+         "that differs (\"<03/5>\" or category/position) as added, removed or changed, with "
+         "the fields that differ and both values, then the bank titles and category names "
+         "that differ. Exit status: 0 the same registrations, 1 they differ, 2 the command "
+         "line was wrong or a file was refused.",
+         withStyleNameOptions({{"--json", "", "print one JSON document"}}), 2, 2, runCompare});
+    table.push_back(
+        {"duplicates",
+         "FILE...",
+         "list registrations that are there twice",
+         "Lists groups of registrations, across all the files given, whose parameters are "
+         "byte for byte the same whatever their titles (params), and groups with the same "
+         "title without regard to case and trailing blanks (title). Free slots are never "
+         "duplicates, nor are registrations without a title duplicates by title.",
+         {{"--by", "params|title", "only one kind of group (default: both)"},
+          {"--json", "", "print one JSON document"}},
+         1,
+         1000,
+         runDuplicates});
     table.push_back({"style-names", "", "print the name of every style index",
                      "Prints 495 lines \"INDEX<TAB>NAME\" for the style indexes 0 to 494: "
                      "preset styles, flash styles and disk styles as the names are set.",

@@ -54,6 +54,8 @@ int runResave(CommandContext& context);
 int runProtocol(CommandContext& context);
 int runSearch(CommandContext& context);
 int runConvert(CommandContext& context);
+int runCompare(CommandContext& context);
+int runDuplicates(CommandContext& context);
 int runStyleNames(CommandContext& context);
 int runSaveStyleLocations(CommandContext& context);
 int runUpdateStyles(CommandContext& context);

@@ -6,6 +6,7 @@ TOMBREL_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
     desktop-file-utils appstream libxml2-utils shared-mime-info file dpkg-dev
+    nlohmann-json3-dev
 )
 
 tombrel_root() { cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd; }

@@ -18,6 +18,8 @@ inline constexpr int Exit = 1;
 inline constexpr int Settings = 1042;
 inline constexpr int SaveStyleLocations = 1046;
 inline constexpr int Help = 1049;
+inline constexpr int Undo = 1060;
+inline constexpr int Redo = 1061;
 
 // The names of the flash styles: the group, its three choices and the individual file.
 inline constexpr int FlashGroup = 1137;

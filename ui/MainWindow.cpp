@@ -1,5 +1,6 @@
 #include "ui/MainWindow.h"
 
+#include "core/commands/EditHistory.h"
 #include "core/commands/ListCommands.h"
 #include "core/files/DocumentKind.h"
 #include "core/sides/Interaction.h"
@@ -115,7 +116,7 @@ MainWindow::MainWindow(const Setup& setup, StyleNameTable& styleNames, DiskStyle
       helpFolders_(setup.helpFolders), settings_(setup.settings),
       ownUi_(ownInteraction(ui, this, setup.lang)), ui_(ui ? *ui : *ownUi_),
       styleNames_(styleNames), diskStyles_(diskStyles), reg_(ui_), arch_(ui_),
-      styles_(styleNames, diskStyles, ui_) {
+      history_(std::make_unique<EditHistory>(reg_, arch_)), styles_(styleNames, diskStyles, ui_) {
     if (helpFolders_.isEmpty())
         helpFolders_ = defaultHelpFolders(startDirectory_);
     setWindowTitle(uiText(msg::MainWindowTitle, lang_));
@@ -141,6 +142,7 @@ MainWindow::MainWindow(const Setup& setup, StyleNameTable& styleNames, DiskStyle
     }
 
     installDefaultHooks();
+    installCompareCommands();
     entryDialogs_ = std::make_unique<WindowEntryDialogs>(
         [this](RegRecord& record, KeyboardModel model) { return hooks_.editEntry(record, model); },
         [this](const std::string& title) { return hooks_.bankTitle(title); },
@@ -193,6 +195,7 @@ void MainWindow::updateCommandStates() {
         if (QWidget* widget = control(id))
             widget->setEnabled(enabled);
     }
+    updateHistoryButtons();
 }
 
 bool MainWindow::commandAllowed(int id) const {
@@ -232,6 +235,8 @@ void MainWindow::editSettings() {
     const bool rebuilt = reg_.isOpen() && !(changed.filters == options.filters);
     reg_.setOptions(changed);
     if (rebuilt) {
+        // The rebuilt list is another document: no step recorded on the old one fits it.
+        history_->paneReplaced(RegistrationPane);
         regModel_->reload();
         showSelection(*regList_, ListSelection::single(0));
     }

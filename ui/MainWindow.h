@@ -4,8 +4,12 @@
 // left, the archive pane on the right, and Exit, Settings, Save Sty. Loc. and Help. It holds both
 // panes' state for the whole run, shows what the core holds, and runs every command through the
 // core. After every command and every change of a selection the buttons are enabled by the
-// command-state rules. Escape, Exit and the close box leave through both save-changes prompts.
+// command-state rules. Every change of a pane's content is a step of the edit history, which Undo
+// and Redo walk. Escape, Exit and the close box leave through both save-changes prompts.
 
+#include "core/commands/Compare.h"
+#include "core/commands/Duplicates.h"
+#include "core/commands/EditStepName.h"
 #include "core/commands/EntryDialogs.h"
 #include "core/names/StyleNameModes.h"
 #include "core/sides/ArchiveSide.h"
@@ -13,6 +17,7 @@
 #include "core/sides/Settings.h"
 #include "core/text/Messages.h"
 #include "export/Protocol.h"
+#include "ui/CompareDialogs.h"
 #include "ui/SearchDialog.h"
 #include "ui/SettingsDialog.h"
 #include "ui/ViewSelection.h"
@@ -40,6 +45,7 @@ namespace tombrel {
 
 class ArchiveListModel;
 class DiskStyleTexts;
+class EditHistory;
 class EntryDialogs;
 class Interaction;
 class PaneListView;
@@ -89,6 +95,17 @@ public:
         std::function<bool(const QString& path)> openDocument;
         // Stores the settings; called once, when the program is left.
         std::function<void(const Settings& settings)> storeSettings;
+        // The Compare dialog of two registrations, headed by their places and titles.
+        std::function<void(const std::vector<CompareRow>& rows, const QString& a, const QString& b)>
+            compareDialog;
+        // The places where a pane and a file differ.
+        std::function<void(const FileComparison& comparison, const QString& a, const QString& b)>
+            fileComparisonDialog;
+        // The duplicate groups; `picked(group, member)` selects a member's line in its pane.
+        std::function<void(const std::vector<DuplicateGroup>& groups,
+                           const std::vector<std::vector<DuplicateLine>>& members,
+                           const std::function<void(size_t group, size_t member)>& picked)>
+            duplicatesDialog;
     };
 
     // `ui` answers the commands' questions; the window's own message boxes and dialogs when
@@ -113,6 +130,7 @@ public:
     Settings currentSettings() const;
 
     RegistrationSide& registrationSide() { return reg_; }
+    const EditHistory& editHistory() const { return *history_; }
     ArchiveSide& archiveSide() { return arch_; }
     const StyleNameModes& styleNameModes() const { return styles_; }
     PaneListView* registrationList() const { return regList_; }
@@ -133,6 +151,13 @@ public:
 
     // The Help button.
     void showHelp();
+
+    // Compare (Ctrl+D): the two selected registrations field by field.
+    void compareSelected();
+    // "Compare with file..." on a pane.
+    void compareWithFile(bool archivePane);
+    // "Find Duplicates" on a pane, or across both panes.
+    void findDuplicates(bool archivePane, bool bothPanes);
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -172,11 +197,28 @@ private:
     // line selected, otherwise the selection stays.
     void runRegFileCommand(const std::function<void()>& command);
     void runArchiveFileCommand(const std::function<void()>& command);
-    // Runs a list command on both panes' selections and shows the lists it may have changed.
+    // Runs a list command on both panes' selections as one step of the edit history named
+    // `step` and shows the lists it may have changed (the lists are the history's panes).
     enum ListsShown { ShowRegList = 1, ShowArchiveList = 2, ShowBothLists = 3 };
     void
-    runListCommand(Pane pane, int lists,
+    runListCommand(Pane pane, int lists, StepKind step,
                    const std::function<void(ListSelection& reg, ListSelection& archive)>& command);
+    // The step's name: the number of lines taken from the pane the command starts in, and the
+    // bank title dialog for Edit Entry on a bank line.
+    StepName stepName(Pane pane, StepKind kind, const ListSelection& reg,
+                      const ListSelection& archive) const;
+    // Runs a command that changes one pane's list as a step of the edit history; the command
+    // leaves the selections as the step should show them again.
+    void recordStep(Pane pane, StepName step,
+                    const std::function<void(ListSelection& reg, ListSelection& archive)>& command);
+    // Undo and Redo (MainWindowHistory.cpp): the panes turned show their lines and selections.
+    void undoStep();
+    void redoStep();
+    void showTurnedPanes(unsigned panes, const ListSelection& reg, const ListSelection& archive);
+    void updateHistoryButtons();
+    // After a file command: a replaced list (the pane opened or closed, or its lines read anew)
+    // drops its steps, a saved one is the clean point.
+    void followFileCommand(Pane pane, bool replaced);
     void afterCommand(Pane pane);
     void connectListCommands();
 
@@ -192,6 +234,10 @@ private:
     void saveStyleLocationsCommand();
     void updateStyleLocationsCommand(Pane pane);
     void installDefaultHooks();
+    // Compare and duplicates (MainWindowCompare.cpp): the lists' context entries, Ctrl+D and
+    // their dialogs.
+    void installCompareCommands();
+    void selectPlacedLine(bool archivePane, size_t registration);
 
     // Style names (MainWindowStyles.cpp).
     void chooseFlashFactory();
@@ -218,6 +264,7 @@ private:
     DiskStyleTexts& diskStyles_;
     RegistrationSide reg_;
     ArchiveSide arch_;
+    std::unique_ptr<EditHistory> history_;
     StyleNameModes styles_;
     std::unique_ptr<EntryDialogs> entryDialogs_;
 

@@ -3,6 +3,7 @@
 
 #include "ui/MainWindow.h"
 
+#include "core/commands/EditHistory.h"
 #include "core/commands/ListCommands.h"
 #include "ui/ArchiveListModel.h"
 #include "ui/ControlIds.h"
@@ -49,6 +50,8 @@ void MainWindow::connectCommands() {
     on(ids::main::Exit, [this] { leave(); });
     on(ids::main::Settings, [this] { editSettings(); });
     on(ids::main::Help, [this] { showHelp(); });
+    on(ids::main::Undo, [this] { undoStep(); });
+    on(ids::main::Redo, [this] { redoStep(); });
 
     connect(flashFactory_, &QRadioButton::clicked, this, [this] { chooseFlashFactory(); });
     connect(flashDefault_, &QRadioButton::clicked, this, [this] { chooseFlashDefault(); });
@@ -93,9 +96,12 @@ void MainWindow::runRegFileCommand(const std::function<void()>& command) {
     const PaneSnapshot before = regSnapshot();
     const ListSelection selection = selectionOf(*regList_);
     command();
+    const PaneSnapshot after = regSnapshot();
+    const bool replaced = !(after == before);
+    followFileCommand(Pane::Registration, after.open != before.open || after.lines != before.lines);
     regModel_->reload();
     if (reg_.isOpen())
-        showSelection(*regList_, regSnapshot() == before ? selection : ListSelection::single(0));
+        showSelection(*regList_, replaced ? ListSelection::single(0) : selection);
     afterCommand(Pane::Registration);
 }
 
@@ -103,19 +109,24 @@ void MainWindow::runArchiveFileCommand(const std::function<void()>& command) {
     const PaneSnapshot before = archiveSnapshot();
     const ListSelection selection = selectionOf(*archList_);
     command();
+    const PaneSnapshot after = archiveSnapshot();
+    const bool replaced = !(after == before);
+    followFileCommand(Pane::Archive, after.open != before.open || after.lines != before.lines);
     archModel_->reload();
     if (arch_.isOpen())
-        showSelection(*archList_,
-                      archiveSnapshot() == before ? selection : ListSelection::single(0));
+        showSelection(*archList_, replaced ? ListSelection::single(0) : selection);
     afterCommand(Pane::Archive);
 }
 
 void MainWindow::runListCommand(
-    Pane pane, int lists,
+    Pane pane, int lists, StepKind step,
     const std::function<void(ListSelection& reg, ListSelection& archive)>& command) {
     ListSelection regSelection = selectionOf(*regList_);
     ListSelection archiveSelection = selectionOf(*archList_);
-    command(regSelection, archiveSelection);
+    // The list flags are the history's pane bits.
+    history_->record(stepName(pane, step, regSelection, archiveSelection),
+                     static_cast<unsigned>(lists), regSelection, archiveSelection,
+                     [&] { command(regSelection, archiveSelection); });
     if (lists & ShowRegList) {
         regModel_->reload();
         showSelection(*regList_, regSelection);
@@ -128,57 +139,60 @@ void MainWindow::runListCommand(
 }
 
 void MainWindow::connectListCommands() {
-    const auto on = [this](int id, Pane pane, int lists, auto command) {
+    const auto on = [this](int id, Pane pane, int lists, StepKind step, auto command) {
         connect(static_cast<QPushButton*>(control(id)), &QPushButton::clicked, this,
-                [this, pane, lists, command] { runListCommand(pane, lists, command); });
+                [this, pane, lists, step, command] { runListCommand(pane, lists, step, command); });
     };
     const Pane left = Pane::Registration;
     const Pane right = Pane::Archive;
-    on(ids::main::RegNewBank, left, ShowRegList,
+    on(ids::main::RegNewBank, left, ShowRegList, StepKind::NewBank,
        [this](ListSelection& r, ListSelection&) { newRegBank(reg_, r); });
-    on(ids::main::RegNewEntry, left, ShowRegList,
+    on(ids::main::RegNewEntry, left, ShowRegList, StepKind::NewEntry,
        [this](ListSelection& r, ListSelection&) { newRegEntry(reg_, r, extendedMode_); });
-    on(ids::main::RegEditEntry, left, ShowRegList,
+    on(ids::main::RegEditEntry, left, ShowRegList, StepKind::EditEntry,
        [this](ListSelection& r, ListSelection&) { editRegLine(reg_, r, *entryDialogs_); });
-    on(ids::main::RegDelete, left, ShowRegList,
+    on(ids::main::RegDelete, left, ShowRegList, StepKind::Delete,
        [this](ListSelection& r, ListSelection&) { deleteRegLines(reg_, r, extendedMode_, ui_); });
-    on(ids::main::RegUp, left, ShowRegList,
+    on(ids::main::RegUp, left, ShowRegList, StepKind::Up,
        [this](ListSelection& r, ListSelection&) { moveRegLineUp(reg_, r); });
-    on(ids::main::RegDown, left, ShowRegList,
+    on(ids::main::RegDown, left, ShowRegList, StepKind::Down,
        [this](ListSelection& r, ListSelection&) { moveRegLineDown(reg_, r); });
-    on(ids::main::CopyToArchive, left, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
-        transferToArchive(reg_, r, arch_, a, TransferMode::Copy);
-    });
-    on(ids::main::MoveToArchive, left, ShowBothLists, [this](ListSelection& r, ListSelection& a) {
-        transferToArchive(reg_, r, arch_, a, TransferMode::Move);
-    });
+    on(ids::main::CopyToArchive, left, ShowBothLists, StepKind::CopyToArchive,
+       [this](ListSelection& r, ListSelection& a) {
+           transferToArchive(reg_, r, arch_, a, TransferMode::Copy);
+       });
+    on(ids::main::MoveToArchive, left, ShowBothLists, StepKind::MoveToArchive,
+       [this](ListSelection& r, ListSelection& a) {
+           transferToArchive(reg_, r, arch_, a, TransferMode::Move);
+       });
 
-    on(ids::main::ArchiveNewBank, right, ShowArchiveList,
+    on(ids::main::ArchiveNewBank, right, ShowArchiveList, StepKind::NewBank,
        [this](ListSelection&, ListSelection& a) { newArchiveBank(arch_, a); });
-    on(ids::main::ArchiveNewEntry, right, ShowArchiveList,
+    on(ids::main::ArchiveNewEntry, right, ShowArchiveList, StepKind::NewEntry,
        [this](ListSelection&, ListSelection& a) { newArchiveEntry(arch_, a); });
-    on(ids::main::ArchiveEditEntry, right, ShowArchiveList,
+    on(ids::main::ArchiveEditEntry, right, ShowArchiveList, StepKind::EditEntry,
        [this](ListSelection&, ListSelection& a) {
            editArchiveLine(arch_, a, reg_, *entryDialogs_);
        });
-    on(ids::main::ArchiveDelete, right, ShowArchiveList,
+    on(ids::main::ArchiveDelete, right, ShowArchiveList, StepKind::Delete,
        [this](ListSelection&, ListSelection& a) { deleteArchiveLines(arch_, a, ui_); });
-    on(ids::main::ArchiveUp, right, ShowArchiveList,
+    on(ids::main::ArchiveUp, right, ShowArchiveList, StepKind::Up,
        [this](ListSelection&, ListSelection& a) { moveArchiveLineUp(arch_, a); });
-    on(ids::main::ArchiveDown, right, ShowArchiveList,
+    on(ids::main::ArchiveDown, right, ShowArchiveList, StepKind::Down,
        [this](ListSelection&, ListSelection& a) { moveArchiveLineDown(arch_, a); });
-    on(ids::main::CopyToRegistrations, right, ShowBothLists,
+    on(ids::main::CopyToRegistrations, right, ShowBothLists, StepKind::CopyToRegistration,
        [this](ListSelection& r, ListSelection& a) {
            transferToRegistrations(arch_, a, reg_, r, TransferMode::Copy, ui_);
        });
-    on(ids::main::MoveToRegistrations, right, ShowBothLists,
+    on(ids::main::MoveToRegistrations, right, ShowBothLists, StepKind::MoveToRegistration,
        [this](ListSelection& r, ListSelection& a) {
            transferToRegistrations(arch_, a, reg_, r, TransferMode::Move, ui_);
        });
-    on(ids::main::RegMultiChange, left, ShowRegList, [this](ListSelection& r, ListSelection&) {
-        multiChangeRegLines(reg_, r, *entryDialogs_, ui_);
-    });
-    on(ids::main::ArchiveMultiChange, right, ShowArchiveList,
+    on(ids::main::RegMultiChange, left, ShowRegList, StepKind::MultiChange,
+       [this](ListSelection& r, ListSelection&) {
+           multiChangeRegLines(reg_, r, *entryDialogs_, ui_);
+       });
+    on(ids::main::ArchiveMultiChange, right, ShowArchiveList, StepKind::MultiChange,
        [this](ListSelection&, ListSelection& a) {
            multiChangeArchiveLines(arch_, a, reg_, *entryDialogs_, ui_);
        });
@@ -211,7 +225,13 @@ void MainWindow::newCategory() {
     const std::optional<std::string> name = hooks_.categoryName(std::string());
     if (!name)
         return;
-    if (const std::optional<int> row = arch_.newCategory(*selected, *name)) {
+    std::optional<int> row;
+    recordStep(Pane::Archive, {StepKind::NewCategory}, [&](ListSelection&, ListSelection& archive) {
+        row = arch_.newCategory(*selected, *name);
+        if (row)
+            archive = ListSelection::single(*row);
+    });
+    if (row) {
         archModel_->reload();
         showSelection(*archList_, ListSelection::single(*row));
     }
@@ -225,7 +245,12 @@ void MainWindow::editCategory() {
         return;
     const std::optional<std::string> name =
         hooks_.categoryName(arch_.list()[static_cast<size_t>(*row)].categoryName);
-    if (name && arch_.editCategory(*row, *name))
+    bool renamed = false;
+    if (name)
+        recordStep(Pane::Archive, {StepKind::EditCategory}, [&](ListSelection&, ListSelection&) {
+            renamed = arch_.editCategory(*row, *name);
+        });
+    if (renamed)
         archModel_->rowsChanged(*row, *row);
     afterCommand(Pane::Archive);
 }
@@ -235,7 +260,14 @@ void MainWindow::sortCategory() {
     const std::optional<int> row = selectionOf(*archList_).onlyReal(size);
     if (!arch_.isOpen() || !row)
         return;
-    if (arch_.sortCategory(*row)) {
+    bool sorted = false;
+    recordStep(Pane::Archive, {StepKind::SortCategory},
+               [&](ListSelection&, ListSelection& archive) {
+                   sorted = arch_.sortCategory(*row);
+                   if (sorted)
+                       archive = ListSelection::single(*row);
+               });
+    if (sorted) {
         archModel_->reload();
         showSelection(*archList_, ListSelection::single(*row));
     }

@@ -125,6 +125,8 @@ QWidget* MainWindow::buildStyleNameRow() {
     buttons->addWidget(makeButton(ids::main::SaveStyleLocations, msg::SaveStyleLocationsButton), 1,
                        0);
     buttons->addWidget(makeButton(ids::main::Help, msg::HelpButton), 1, 1);
+    buttons->addWidget(makeButton(ids::main::Undo, msg::UndoButton), 0, 2);
+    buttons->addWidget(makeButton(ids::main::Redo, msg::RedoButton), 1, 2);
     layout->addLayout(buttons);
     return row;
 }
@@ -285,6 +287,30 @@ void MainWindow::installShortcuts() {
     });
     for (int id : {ids::main::RegEditEntry, ids::main::ArchiveEditEntry, ids::main::EditCategory})
         control(id)->setToolTip(QKeySequence(Qt::Key_F2).toString(QKeySequence::NativeText));
+
+    // Undo and Redo wherever the focus is: the platform's keys, and both Ctrl+Shift+Z and Ctrl+Y
+    // for Redo everywhere (one shortcut per key, or Qt would find them ambiguous).
+    const auto keysOf = [](QKeySequence::StandardKey standard, QList<QKeySequence> extra) {
+        QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+        for (const QKeySequence& key : extra) {
+            if (!keys.contains(key))
+                keys << key;
+        }
+        return keys;
+    };
+    for (const QKeySequence& key :
+         keysOf(QKeySequence::Undo, {QKeySequence(Qt::CTRL | Qt::Key_Z)})) {
+        auto* undo = new QShortcut(key, this);
+        undo->setContext(Qt::WindowShortcut);
+        connect(undo, &QShortcut::activated, this, &MainWindow::undoStep);
+    }
+    for (const QKeySequence& key :
+         keysOf(QKeySequence::Redo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                     QKeySequence(Qt::CTRL | Qt::Key_Y)})) {
+        auto* redo = new QShortcut(key, this);
+        redo->setContext(Qt::WindowShortcut);
+        connect(redo, &QShortcut::activated, this, &MainWindow::redoStep);
+    }
 
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     help->setContext(Qt::WindowShortcut);

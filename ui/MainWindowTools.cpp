@@ -142,16 +142,18 @@ void MainWindow::updateStyleLocationsCommand(Pane pane) {
                 BusyScope busy(ui_);
                 const StyleLocationList current = currentStyleLocations(
                     styleNames_, styles_.flashMode(), diskStyles_, styles_.diskMode());
-                const std::vector<StyleUpdateTarget> targets =
-                    registrations ? regSideUpdateTargets(reg_.lines())
-                                  : archiveUpdateTargets(arch_.list());
-                result = updateStyleLocations(targets, *oldList, current);
-            }
-            if (result.modified) {
-                if (registrations)
-                    reg_.setModified();
-                else
-                    arch_.setModified();
+                recordStep(pane, {StepKind::UpdateStyles}, [&](ListSelection&, ListSelection&) {
+                    const std::vector<StyleUpdateTarget> targets =
+                        registrations ? regSideUpdateTargets(reg_.lines())
+                                      : archiveUpdateTargets(arch_.list());
+                    result = updateStyleLocations(targets, *oldList, current);
+                    if (result.modified) {
+                        if (registrations)
+                            reg_.setModified();
+                        else
+                            arch_.setModified();
+                    }
+                });
             }
             if (result.message)
                 ui_.warn(*result.message);

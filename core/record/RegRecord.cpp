@@ -199,6 +199,88 @@ bool RegRecord::hasDefaultParameters() const {
     return std::memcmp(bytes_.data() + ParamOffset, kDefaultParameterBlock.data(), ParamSize) == 0;
 }
 
+namespace {
+std::string withoutTrailingNuls(const uint8_t* field, size_t size) {
+    while (size > 0 && field[size - 1] == 0)
+        --size;
+    return std::string(reinterpret_cast<const char*>(field), size);
+}
+} // namespace
+
+std::string RegRecord::titleBytes() const {
+    return withoutTrailingNuls(bytes_.data() + kTitle, TitleSize);
+}
+std::string RegRecord::songPathBytes() const {
+    return withoutTrailingNuls(bytes_.data() + kSongPath, SongPathSize);
+}
+
+namespace {
+size_t storedByteOffset(StoredByte which) {
+    switch (which) {
+    case StoredByte::Active:
+        return kActive;
+    case StoredByte::AutoAccomp:
+        return kAutoAccomp;
+    case StoredByte::R1OnOff:
+        return kR1OnOff;
+    case StoredByte::R2OnOff:
+        return kR2OnOff;
+    case StoredByte::R3OnOff:
+        return kR3OnOff;
+    case StoredByte::LeftOnOff:
+        return kLeftOnOff;
+    case StoredByte::Hold:
+        return kHold;
+    case StoredByte::VocalHarmony:
+        return kVocalHarmony;
+    case StoredByte::SongPlayer:
+        return kSongPlayer;
+    case StoredByte::StopAccomp:
+        return kStopAccomp;
+    case StoredByte::SplitLeft:
+        return kSplitLeft;
+    case StoredByte::SplitRight:
+        return kSplitRight;
+    case StoredByte::SplitAccomp:
+        break;
+    }
+    return kSplitAccomp;
+}
+} // namespace
+
+int RegRecord::storedByte(StoredByte which) const {
+    return byte(storedByteOffset(which));
+}
+void RegRecord::setStoredByte(StoredByte which, int value) {
+    setByte(storedByteOffset(which), value);
+}
+
+const std::array<KeptRun, 21>& RegRecord::keptRuns() {
+    // Everything between the interpreted fields, and the spare bits of the volume pedal byte and
+    // of the two footswitch part bytes.
+    static constexpr std::array<KeptRun, 21> runs = {{
+        {17, 2, 0xFF},   {24, 2, 0xFF},   {27, 6, 0xFF},   {43, 36, 0xFF},  {104, 36, 0xFF},
+        {146, 12, 0xFF}, {159, 17, 0xFF}, {177, 2, 0xFF},  {261, 2, 0xFF},  {264, 2, 0xFF},
+        {272, 12, 0xFF}, {290, 12, 0xFF}, {308, 43, 0xFF}, {352, 21, 0xFF}, {378, 1, 0xFE},
+        {381, 1, 0xE0},  {384, 1, 0xFF},  {386, 1, 0xE0},  {389, 49, 0xFF}, {439, 25, 0xFF},
+        {468, 2, 0xFF},
+    }};
+    return runs;
+}
+
+uint8_t RegRecord::keptByte(const KeptRun& run, size_t index) const {
+    if (index >= run.length || run.offset + index >= Size)
+        return 0;
+    return byte(run.offset + index) & run.mask;
+}
+
+void RegRecord::setKeptByte(const KeptRun& run, size_t index, uint8_t value) {
+    if (index >= run.length || run.offset + index >= Size)
+        return;
+    const size_t at = run.offset + index;
+    setByte(at, (byte(at) & ~run.mask) | (value & run.mask));
+}
+
 bool RegRecord::isEmpty() const {
     // "<Empty>" followed by a NUL: the bytes after that NUL are not compared.
     static constexpr size_t len = 7;
@@ -467,6 +549,10 @@ void RegRecord::setFootswitchParts(int footswitch, int bits) {
 }
 bool RegRecord::footswitchSustainFlag(int footswitch) const {
     return (byte(footswitchGroup(footswitch) + kFsParts) & 0x10) != 0;
+}
+void RegRecord::setFootswitchSustainFlag(int footswitch, bool on) {
+    const size_t at = footswitchGroup(footswitch) + kFsParts;
+    setByte(at, (byte(at) & ~0x10) | (on ? 0x10 : 0));
 }
 int RegRecord::footswitchKit(int footswitch) const {
     return byte(footswitchGroup(footswitch) + kFsKit);

@@ -32,6 +32,33 @@ enum FootswitchPartBit : uint8_t {
     FootswitchLeft = 0x08,
 };
 
+// Single bytes whose stored value says more than the field's decoded value: a switch byte other
+// than its written on/off value, a split point byte with an unusual high bit. Read and written as
+// they stand, so that a copy of a field keeps them.
+enum class StoredByte {
+    Active,
+    AutoAccomp,
+    R1OnOff,
+    R2OnOff,
+    R3OnOff,
+    LeftOnOff,
+    Hold,
+    VocalHarmony,
+    SongPlayer,
+    StopAccomp,
+    SplitLeft,
+    SplitRight,
+    SplitAccomp,
+};
+
+// A run of bytes the program does not interpret; `mask` marks the bits of a single byte that are
+// not interpreted (0xFF for whole bytes).
+struct KeptRun {
+    uint16_t offset;
+    uint16_t length;
+    uint8_t mask;
+};
+
 class RegRecord {
 public:
     static constexpr size_t Size = 470;
@@ -70,6 +97,19 @@ public:
     // is the default block.
     bool isEmpty() const;
     bool hasDefaultParameters() const;
+    // The whole title and song path fields with their trailing NUL bytes dropped: every byte the
+    // field holds, for an exact copy (setTitle and setSongPath write them back).
+    std::string titleBytes() const;
+    std::string songPathBytes() const;
+
+    int storedByte(StoredByte which) const;
+    void setStoredByte(StoredByte which, int value);
+
+    // The bytes and bits the program carries through without reading them, in record order.
+    static const std::array<KeptRun, 21>& keptRuns();
+    // The uninterpreted bits of a run's byte; writing changes only the bits of the run's mask.
+    uint8_t keptByte(const KeptRun& run, size_t index) const;
+    void setKeptByte(const KeptRun& run, size_t index, uint8_t value);
 
     bool active() const;
     void setActive(bool on);
@@ -173,6 +213,7 @@ public:
     int footswitchParts(int footswitch) const;
     void setFootswitchParts(int footswitch, int bits);
     bool footswitchSustainFlag(int footswitch) const;
+    void setFootswitchSustainFlag(int footswitch, bool on);
     int footswitchKit(int footswitch) const;
     void setFootswitchKit(int footswitch, int position);
     int footswitchKey(int footswitch) const;

@@ -182,6 +182,29 @@ void applyRegLoadFilters(RegList& lines, RegListFilters filters) {
         hideEmptyEntries(lines);
 }
 
+namespace {
+
+// Numbering: the bank and slot each line will occupy in the file, also where bank lines are
+// hidden; from `start` on, with the counters as they stand at the line before it.
+void numberRegLines(RegList& lines, size_t start, int bank, int slot) {
+    for (size_t i = start; i < lines.size(); ++i) {
+        RegEntry& line = lines[i];
+        if (i == 0 || line.isBankLine || slot > kRegSlotsPerBank - 1) {
+            ++bank;
+            slot = 0;
+        }
+        line.bankNumber = bank;
+        if (line.isBankLine) {
+            line.entryNumber = 0;
+        } else {
+            line.entryNumber = slot;
+            ++slot;
+        }
+    }
+}
+
+} // namespace
+
 void normaliseRegList(RegList& lines, int start, int* trackedIndex, RegListFilters filters) {
     const bool hideDup = filters.hideDuplicateBankTitles;
     const bool hideEmpty = filters.hideEmptyEntries;
@@ -255,24 +278,11 @@ void normaliseRegList(RegList& lines, int start, int* trackedIndex, RegListFilte
         }
     }
 
-    // Numbering: the bank and slot each line will occupy in the file, also where bank lines are
-    // hidden.
-    int bank = startBank;
-    int slot = startSlot;
-    for (size_t i = static_cast<size_t>(start); i < lines.size(); ++i) {
-        RegEntry& line = lines[i];
-        if (i == 0 || line.isBankLine || slot > kRegSlotsPerBank - 1) {
-            ++bank;
-            slot = 0;
-        }
-        line.bankNumber = bank;
-        if (line.isBankLine) {
-            line.entryNumber = 0;
-        } else {
-            line.entryNumber = slot;
-            ++slot;
-        }
-    }
+    numberRegLines(lines, static_cast<size_t>(start), startBank, startSlot);
+}
+
+void numberRegList(RegList& lines) {
+    numberRegLines(lines, 0, -1, 0);
 }
 
 namespace {

@@ -43,6 +43,10 @@ void applyRegLoadFilters(RegList& lines, RegListFilters filters);
 // while lines are inserted or removed. Linear in the length of the list.
 void normaliseRegList(RegList& lines, int start, int* trackedIndex, RegListFilters filters);
 
+// Numbers every line (bank and slot) as the normalisation does, changing nothing else: for a list
+// put back as it was.
+void numberRegList(RegList& lines);
+
 // The lines grouped into banks as the file stores them, without the limit of 64 banks: lines
 // before the first bank line are dropped, short banks padded, a ninth registration opens a
 // continuation bank with the last bank title, and "<No Name>" banks fill up to 64.

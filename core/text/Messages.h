@@ -159,6 +159,88 @@ inline constexpr Message ErrorListHeading{
     "Following registrations could not be updated:", "Folgende Einträge konnten nicht aktualisiert werden:"};
 inline constexpr Message SaveListButton{"Save List", "Liste speichern"};
 
+// ---- Registration fields: captions and values ----------------------------------------------------
+// "%1" is a part's name ("R1", "Rhy1") or a footswitch's number.
+inline constexpr Message FieldTitle{"Title", "Titel"};
+inline constexpr Message FieldActive{"Active", "Aktiv"};
+inline constexpr Message FieldStyle{"Style", "Style"};
+inline constexpr Message FieldTempo{"Tempo", "Tempo"};
+inline constexpr Message FieldVariation{"Main section", "Hauptteil"};
+inline constexpr Message FieldAutoAccomp{"Auto accompaniment", "Automatische Begleitung"};
+inline constexpr Message FieldFingering{"Fingering", "Fingersatz"};
+inline constexpr Message FieldSplitLeft{"Left split point", "Splitpunkt links"};
+inline constexpr Message FieldSplitRight{"Right split point", "Splitpunkt rechts"};
+inline constexpr Message FieldSplitAccomp{"Accompaniment split point", "Splitpunkt Begleitung"};
+inline constexpr Message FieldStopAccomp{"Stop accompaniment", "Begleitung stoppen"};
+inline constexpr Message FieldAccVol{"Accompaniment volume", "Lautstärke Begleitung"};
+inline constexpr Message FieldLeftPart{"Left", "Links"};
+inline constexpr Message FieldPartOnOff{"%1 on/off", "%1 ein/aus"};
+inline constexpr Message FieldPartVoice{"%1 voice", "%1 Stimme"};
+inline constexpr Message FieldPartOctave{"%1 octave", "%1 Oktave"};
+inline constexpr Message FieldPartVolume{"%1 volume", "%1 Lautstärke"};
+inline constexpr Message FieldPartSetVoice{"%1 sets its voice", "%1 setzt die Stimme"};
+inline constexpr Message FieldPartSetVolume{"%1 sets its volume", "%1 setzt die Lautstärke"};
+inline constexpr Message FieldHold{"Hold", "Halten"};
+inline constexpr Message FieldUpperOctave{"Upper octave", "Oktave oben"};
+inline constexpr Message FieldVocalHarmony{"Vocal harmony", "Vocal Harmony"};
+inline constexpr Message FieldVolumePedal{"Volume pedal", "Lautstärkepedal"};
+inline constexpr Message FieldVolumePedalParts{"Volume pedal parts", "Parts des Lautstärkepedals"};
+inline constexpr Message FieldFootswitch{"Footswitch %1", "Fußschalter %1"};
+inline constexpr Message FieldFootswitchParts{"Footswitch %1 parts", "Fußschalter %1 Parts"};
+inline constexpr Message FieldFootswitchKit{"Footswitch %1 kit", "Fußschalter %1 Drumkit"};
+inline constexpr Message FieldFootswitchKey{"Footswitch %1 key", "Fußschalter %1 Taste"};
+inline constexpr Message FieldTransposeMaster{"Transpose master", "Transponierung gesamt"};
+inline constexpr Message FieldTransposeSong{"Transpose song", "Transponierung Song"};
+inline constexpr Message FieldTransposeKeyboard{"Transpose keyboard", "Transponierung Tastatur"};
+inline constexpr Message FieldSongPlayer{"Song player", "Song-Player"};
+inline constexpr Message FieldSongTitle{"Song", "Song"};
+inline constexpr Message FieldSongVolume{"Song volume", "Song-Lautstärke"};
+inline constexpr Message FieldOn{"on", "ein"};
+inline constexpr Message FieldOff{"off", "aus"};
+inline constexpr Message FieldNoVoice{"no voice", "keine Stimme"};
+inline constexpr Message FieldNoBits{"none", "keine"};
+inline constexpr Message FieldUnknownCode{"code %d", "Code %d"};
+inline constexpr Message KeptBytesCaption{"Bytes %d-%d", "Bytes %d-%d"};
+inline constexpr Message KeptByteCaption{"Byte %d", "Byte %d"};
+inline constexpr Message KeptBitsCaption{"Byte %d (bits %d-%d)", "Byte %d (Bits %d-%d)"};
+inline constexpr Message FieldValueOutOfRange{
+    "%1: the value must be from %d to %d.", "%1: Der Wert muss zwischen %d und %d liegen."};
+inline constexpr Message FieldTextTooLong{
+    "%1: the text may have at most %d characters.", "%1: Der Text darf höchstens %d Zeichen haben."};
+inline constexpr Message FieldCodeNotInList{
+    "%1: %d is not one of the field's values.", "%1: %d ist keiner der Werte dieses Feldes."};
+
+// ---- Compare and duplicates --------------------------------------------------------------------
+inline constexpr Message CompareButton{"Compare", "Vergleichen"};
+inline constexpr Message CompareDialogTitle{"Compare Registrations", "Registrationen vergleichen"};
+inline constexpr Message CompareFieldHeading{"Field", "Feld"};
+inline constexpr Message CompareOnlyDifferences{"only differences", "nur Unterschiede"};
+inline constexpr Message CompareSelectTwo{
+    "Please select exactly two registrations to compare.",
+    "Bitte wählen Sie genau zwei Registrationen zum Vergleichen aus."};
+inline constexpr Message CompareSame{
+    "The two registrations are the same.", "Die beiden Registrationen sind gleich."};
+inline constexpr Message CompareWithFile{"Compare with file...", "Mit Datei vergleichen..."};
+inline constexpr Message CompareWithFileTitle{"Compare with File", "Mit Datei vergleichen"};
+inline constexpr Message CompareFilesSame{
+    "The files hold the same registrations.", "Die Dateien enthalten dieselben Registrationen."};
+inline constexpr Message CompareFilesDiffer{
+    "%d places differ.", "%d Stellen unterscheiden sich."};
+inline constexpr Message ComparePlaceHeading{"Place", "Stelle"};
+inline constexpr Message CompareKindHeading{"Difference", "Unterschied"};
+inline constexpr Message DifferenceChanged{"changed", "geändert"};
+inline constexpr Message DifferenceAdded{"added", "hinzugefügt"};
+inline constexpr Message DifferenceRemoved{"removed", "entfernt"};
+inline constexpr Message FindDuplicatesButton{"Find Duplicates", "Duplikate suchen"};
+inline constexpr Message DuplicatesDialogTitle{"Duplicates", "Duplikate"};
+inline constexpr Message DuplicatesBothPanes{"in both panes", "in beiden Fenstern"};
+inline constexpr Message DuplicatesNone{"No duplicates found.", "Keine Duplikate gefunden."};
+inline constexpr Message DuplicatesByParams{
+    "Same parameters (%d)", "Gleiche Parameter (%d)"};
+inline constexpr Message DuplicatesByTitle{"Same title (%d)", "Gleicher Titel (%d)"};
+inline constexpr Message RegistrationPaneName{"Registration", "Registration"};
+inline constexpr Message ArchivePaneName{"Archive", "Archiv"};
+
 // ---- Registration side and archive side --------------------------------------------------------
 inline constexpr Message RegistrationsChanged{
     "The Registrations have been changed!\n\nSave changes?",
@@ -305,6 +387,41 @@ inline constexpr Message HelpNotFound{
     "The help document %1 was not found.", "Das Hilfedokument %1 wurde nicht gefunden."};
 inline constexpr Message HelpCannotBeOpened{
     "The help document %1 could not be opened.", "Das Hilfedokument %1 konnte nicht geöffnet werden."};
+
+// Undo and Redo: the buttons, their tool tips ("%1" is the step's name) and the name of every
+// kind of step, with a singular form where the step counts entries.
+inline constexpr Message UndoButton{"Undo", "Rückgängig"};
+inline constexpr Message RedoButton{"Redo", "Wiederholen"};
+inline constexpr Message UndoToolTip{"Undo %1", "Rückgängig: %1"};
+inline constexpr Message RedoToolTip{"Redo %1", "Wiederholen: %1"};
+inline constexpr Message NothingToUndo{"Nothing to undo", "Nichts rückgängig zu machen"};
+inline constexpr Message NothingToRedo{"Nothing to redo", "Nichts zu wiederholen"};
+inline constexpr Message StepNewBank{"New Bank", "Neue Bank"};
+inline constexpr Message StepNewEntry{"New Entry", "Neuer Eintrag"};
+inline constexpr Message StepDeleteOne{"Delete 1 entry", "1 Eintrag löschen"};
+inline constexpr Message StepDelete{"Delete %d entries", "%d Einträge löschen"};
+inline constexpr Message StepUp{"Move entry up", "Eintrag nach oben schieben"};
+inline constexpr Message StepDown{"Move entry down", "Eintrag nach unten schieben"};
+inline constexpr Message StepEditEntry{"Edit Entry", "Eintrag bearbeiten"};
+inline constexpr Message StepBankTitle{"Edit Bank Title", "Bank-Titel bearbeiten"};
+inline constexpr Message StepMultiChangeOne{"Multi Change of 1 entry", "Mehrfachänderung von 1 Eintrag"};
+inline constexpr Message StepMultiChange{"Multi Change of %d entries", "Mehrfachänderung von %d Einträgen"};
+inline constexpr Message StepNewCategory{"New Category", "Neue Kategorie"};
+inline constexpr Message StepEditCategory{"Edit Category", "Kategorie bearbeiten"};
+inline constexpr Message StepSortCategory{"Sort Category", "Kategorie sortieren"};
+inline constexpr Message StepCopyToArchiveOne{"Copy 1 entry to the archive", "1 Eintrag ins Archiv kopieren"};
+inline constexpr Message StepCopyToArchive{"Copy %d entries to the archive", "%d Einträge ins Archiv kopieren"};
+inline constexpr Message StepMoveToArchiveOne{"Move 1 entry to the archive", "1 Eintrag ins Archiv verschieben"};
+inline constexpr Message StepMoveToArchive{"Move %d entries to the archive", "%d Einträge ins Archiv verschieben"};
+inline constexpr Message StepCopyToRegistrationOne{
+    "Copy 1 entry to the registration", "1 Eintrag in die Registration kopieren"};
+inline constexpr Message StepCopyToRegistration{
+    "Copy %d entries to the registration", "%d Einträge in die Registration kopieren"};
+inline constexpr Message StepMoveToRegistrationOne{
+    "Move 1 entry to the registration", "1 Eintrag in die Registration verschieben"};
+inline constexpr Message StepMoveToRegistration{
+    "Move %d entries to the registration", "%d Einträge in die Registration verschieben"};
+inline constexpr Message StepUpdateStyles{"Update Styles", "Styles aktualisieren"};
 
 // Choose Language: shown before a language exists, so every text carries both languages.
 inline constexpr Message ChooseLanguageCaption{"Choose Language", "Choose Language"};

@@ -1065,6 +1065,8 @@ private Q_SLOTS:
                            ids::main::RegUpdateStyles,
                            ids::main::ArchiveUpdateStyles,
                            ids::main::Help,
+                           ids::main::Undo,
+                           ids::main::Redo,
                            ids::main::RegMultiChange,
                            ids::main::ArchiveMultiChange,
                            ids::main::SortCategory,
