@@ -6,13 +6,18 @@
 #include "core/names/StyleNameTable.h"
 #include "core/sides/Settings.h"
 #include "ui/ChooseLanguageDialog.h"
+#include "ui/HelpDocument.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramIcon.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QWidget>
+
+#include <cstdio>
+#include <cstring>
 
 #ifndef QT_NO_SESSIONMANAGER
 #include <QSessionManager>
@@ -69,6 +74,18 @@ void bringToFront(QWidget* window) {
     }
 }
 
+int printHelpDocuments(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList folders = defaultHelpFolders(QDir::currentPath());
+    bool all = true;
+    for (Language lang : {Language::English, Language::German}) {
+        const QString path = findHelpDocument(lang, folders);
+        all = all && !path.isEmpty();
+        std::printf("%s\n", path.toLocal8Bit().constData());
+    }
+    return all ? 0 : 1;
+}
+
 bool commitSessionData(MainWindow& window, bool interactionAllowed) {
     if (!interactionAllowed)
         return true;
@@ -82,6 +99,8 @@ bool commitSessionData(MainWindow& window, bool interactionAllowed) {
 }
 
 int runApplication(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--help-documents") == 0)
+        return printHelpDocuments(argc, argv);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Harvolt"));
     QApplication::setApplicationName(QStringLiteral("Tombrel"));

@@ -30,6 +30,11 @@ Language startLanguage(SettingsStore& store, const std::function<std::optional<L
 // dialog that is open above it.
 void bringToFront(QWidget* window);
 
+// `tombrel --help-documents` prints the paths Help opens, the English document's and then the
+// German one's, one a line (an empty line for one not found, and exit status 1), without a window
+// or a display: for checking an installation.
+int printHelpDocuments(int argc, char** argv);
+
 // The desktop's session manager is about to end the session (logging out, shutting down): both
 // panes' save-changes prompts run as when leaving the program, and the window is left when they
 // allow it. False when the user cancelled, so that the session manager is asked to stop. When the

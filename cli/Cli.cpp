@@ -179,6 +179,15 @@ std::vector<CommandInfo> buildCommands() {
                      1,
                      runMakeExamples,
                      true});
+    table.push_back({"man-page",
+                     "",
+                     "print the manual page",
+                     "Prints the manual page of the tool (roff) to the standard output.",
+                     {},
+                     0,
+                     0,
+                     runManPage,
+                     true});
     return table;
 }
 

@@ -62,6 +62,7 @@ int runUpdateStyles(CommandContext& context);
 int runMakeExamples(CommandContext& context);
 int runExportJson(CommandContext& context);
 int runImportJson(CommandContext& context);
+int runManPage(CommandContext& context);
 
 // Runs the tool on the arguments after the program name.
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

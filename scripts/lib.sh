@@ -5,6 +5,7 @@ TOMBREL_PACKAGES=(
     g++ cmake ninja-build ccache pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core qt6-translations-l10n
+    desktop-file-utils appstream libxml2-utils shared-mime-info file dpkg-dev
     nlohmann-json3-dev
 )
 

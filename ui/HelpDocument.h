@@ -1,9 +1,7 @@
 #pragma once
 
-// Where the help document is found: "Tombrel.htm" (German) or "Tombrel_e.htm" (English), looked
-// for in the start folder, then beside the program, then in the sources the program was built
-// from (a program run from its build folder). In each folder the document may lie directly
-// there or in docs/help below it.
+// Help's documents found by the rule in core/files/HelpDocuments, with Qt's strings and the
+// program's own folder.
 
 #include "core/text/Messages.h"
 
@@ -14,7 +12,8 @@ namespace tombrel {
 
 QString helpDocumentName(Language lang);
 
-// The start folder, the program's folder and the sources it was built from (when known).
+// The installed help folder, the program's folder, the sources it was built from (when known)
+// and the start folder.
 QStringList defaultHelpFolders(const QString& startDirectory);
 
 // The paths looked at, in order.

@@ -5,12 +5,10 @@
 
 namespace tombrel {
 
-namespace {
-
-QPixmap paintIcon(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+QImage programIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     const QRectF body(size * 0.04, size * 0.18, size * 0.92, size * 0.64);
     p.setPen(Qt::NoPen);
@@ -32,15 +30,14 @@ QPixmap paintIcon(int size) {
         const qreal x = keys.left() + i * keyWidth - keyWidth * 0.3;
         p.drawRect(QRectF(x, keys.top(), keyWidth * 0.6, keys.height() * 0.6));
     }
-    return pixmap;
+    p.end();
+    return image;
 }
-
-} // namespace
 
 QIcon programIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(paintIcon(size));
+    for (int size : kProgramIconSizes)
+        icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
     return icon;
 }
 

@@ -18,6 +18,15 @@ std::string describeErrno(int err) {
 
 } // namespace
 
+std::FILE* openFile(const std::string& utf8Path, const char* mode) {
+#ifdef _WIN32
+    const std::wstring wideMode(mode, mode + std::strlen(mode));
+    return ::_wfopen(toFsPath(utf8Path).c_str(), wideMode.c_str());
+#else
+    return std::fopen(utf8Path.c_str(), mode);
+#endif
+}
+
 fs::path toFsPath(std::string_view utf8Path) {
     return fs::path(std::u8string(utf8Path.begin(), utf8Path.end()));
 }
@@ -66,7 +75,7 @@ FileReadResult readWholeFile(const std::string& path, FileSizeLimit limit) {
     // A regular file opens at once; a file that cannot be opened says so before its size is
     // looked at.
     errno = 0;
-    std::FILE* f = std::fopen(fromFsPath(fsPath).c_str(), "rb");
+    std::FILE* f = openFile(path, "rb");
     if (!f) {
         result.status = FileReadResult::Status::OpenFailed;
         result.platformError = describeErrno(errno);

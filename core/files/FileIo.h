@@ -30,6 +30,10 @@ struct FileSizeLimit {
     static constexpr FileSizeLimit exactly(uint64_t bytes) { return {bytes, true}; }
 };
 
+// std::fopen by a UTF-8 path; on Windows through the wide-character call, so that a folder or
+// file name outside the ANSI code page opens too.
+std::FILE* openFile(const std::string& utf8Path, const char* mode);
+
 struct FileReadResult {
     enum class Status {
         Ok,

@@ -99,8 +99,18 @@ std::string joinPath(std::string_view folder, std::string_view name) {
 
 std::string parentPathOf(std::string_view path) {
     for (size_t i = path.size(); i > 0; --i) {
-        if (isSeparator(path[i - 1]))
-            return std::string(path.substr(0, i - 1));
+        if (!isSeparator(path[i - 1]))
+            continue;
+        // A root keeps its separator: the folder of "/REG.bup" is "/", of "E:\REG.bup" "E:\"
+        // (without it, "E:" would be the current folder of that drive).
+        size_t end = i - 1;
+        if (end == 0)
+            end = 1;
+#ifdef _WIN32
+        else if (end == 2 && path[1] == ':')
+            end = 3;
+#endif
+        return std::string(path.substr(0, end));
     }
     return {};
 }

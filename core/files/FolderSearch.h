@@ -32,7 +32,8 @@ std::optional<std::string> firstMatchingFileName(const std::string& folder,
 // already ends in one).
 std::string joinPath(std::string_view folder, std::string_view name);
 
-// The path up to its last separator (empty when it has none) and the part after it.
+// The path up to its last separator (empty when it has none; a root such as "/" or "E:\" keeps
+// its separator) and the part after it. "\" and "/" both separate on Windows.
 std::string parentPathOf(std::string_view path);
 std::string fileNameOf(std::string_view path);
 

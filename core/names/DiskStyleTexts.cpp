@@ -39,7 +39,7 @@ std::optional<std::string> styleNameInFile(const std::string& path,
     const uint64_t size = std::filesystem::file_size(toFsPath(path), ec);
     if (ec || size < kMinStyleFileSize || size > kMaxStyleFileSize)
         return std::nullopt;
-    std::FILE* f = std::fopen(fromFsPath(toFsPath(path)).c_str(), "rb");
+    std::FILE* f = openFile(path, "rb");
     if (!f)
         return std::nullopt;
     struct Closer {

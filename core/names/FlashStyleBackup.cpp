@@ -59,7 +59,7 @@ FlashStyleBackupResult readFlashStyleBackup(const std::string& path) {
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         return message(msg::ErrorOpeningFlashStyleBackup, {});
     errno = 0;
-    std::FILE* f = std::fopen(fromFsPath(toFsPath(path)).c_str(), "rb");
+    std::FILE* f = openFile(path, "rb");
     if (!f)
         return message(msg::ErrorOpeningFlashStyleBackup, describeErrno(errno));
 

@@ -12,9 +12,14 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <process.h>
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace tombrel::clitest {
 
@@ -23,6 +28,14 @@ struct CliResult {
     std::string out;
     std::string err;
 };
+
+inline int processId() {
+#ifdef _WIN32
+    return ::_getpid();
+#else
+    return static_cast<int>(::getpid());
+#endif
+}
 
 inline std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -54,7 +67,7 @@ public:
             if (c == '/')
                 c = '_';
         }
-        path_ = std::filesystem::temp_directory_path() / (name + "_" + std::to_string(::getpid()));
+        path_ = std::filesystem::temp_directory_path() / (name + "_" + std::to_string(processId()));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -72,13 +85,81 @@ private:
     std::filesystem::path path_;
 };
 
-// Runs the program with the arguments (no shell in between) and waits for it.
+#ifdef _WIN32
+
+// One argument quoted for CommandLineToArgvW: backslashes are literal except before a quote.
+inline std::wstring quotedArgument(const std::wstring& arg) {
+    if (!arg.empty() && arg.find_first_of(L" \t\"") == std::wstring::npos)
+        return arg;
+    std::wstring out = L"\"";
+    size_t backslashes = 0;
+    for (wchar_t c : arg) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        out.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+        backslashes = 0;
+        out += c;
+    }
+    out.append(backslashes * 2, L'\\');
+    return out + L"\"";
+}
+
+// The tool lies beside the test program.
+inline std::filesystem::path cliProgram() {
+    std::wstring self(MAX_PATH, L'\0');
+    self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
+    return std::filesystem::path(self).parent_path() / L"tombrel-cli.exe";
+}
+
+#endif
+
+// Runs the program with the arguments (no shell in between) and waits for it. Arguments and
+// paths are UTF-8.
 inline CliResult runCli(const std::vector<std::string>& args) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path();
-    const std::string stem = "tombrel_cli_run_" + std::to_string(::getpid());
+    const std::string stem = "tombrel_cli_run_" + std::to_string(processId());
     const std::filesystem::path outPath = dir / (stem + ".out");
     const std::filesystem::path errPath = dir / (stem + ".err");
+    CliResult result;
 
+#ifdef _WIN32
+    const std::filesystem::path program = cliProgram();
+    std::wstring commandLine = quotedArgument(program.wstring());
+    for (const std::string& a : args)
+        commandLine +=
+            L" " +
+            quotedArgument(std::filesystem::path(std::u8string(a.begin(), a.end())).wstring());
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    const auto create = [&](const std::filesystem::path& p) {
+        return CreateFileW(p.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    const HANDLE out = create(outPath);
+    const HANDLE err = create(errPath);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    PROCESS_INFORMATION process{};
+    if (out != INVALID_HANDLE_VALUE && err != INVALID_HANDLE_VALUE &&
+        CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                       nullptr, &startup, &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        DWORD code = 0;
+        if (GetExitCodeProcess(process.hProcess, &code))
+            result.status = static_cast<int>(code);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    if (out != INVALID_HANDLE_VALUE)
+        CloseHandle(out);
+    if (err != INVALID_HANDLE_VALUE)
+        CloseHandle(err);
+#else
     std::vector<std::string> argvText;
     argvText.push_back(TOMBREL_CLI_PATH);
     argvText.insert(argvText.end(), args.begin(), args.end());
@@ -87,7 +168,6 @@ inline CliResult runCli(const std::vector<std::string>& args) {
         argv.push_back(a.data());
     argv.push_back(nullptr);
 
-    CliResult result;
     const pid_t pid = ::fork();
     if (pid < 0)
         return result;
@@ -102,6 +182,7 @@ inline CliResult runCli(const std::vector<std::string>& args) {
     int status = 0;
     if (::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
         result.status = WEXITSTATUS(status);
+#endif
     result.out = readFile(outPath);
     result.err = readFile(errPath);
     std::error_code ec;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 
 namespace tombrel::clitest {
@@ -108,6 +109,30 @@ TEST(CliNew, WritesTheFileOfAFreshSide) {
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out + r.err, "");
         EXPECT_EQ(readBytes(out), buildRegBackupImage({}, model));
+    }
+}
+
+// Folders named in other scripts than the system's code page: the arguments reach the program
+// whole and every file call takes them as they are (wide calls on Windows).
+TEST(CliNew, FoldersWithNamesOutsideAsciiWork) {
+    Scratch dir;
+    for (const char* folder :
+         {"Gr\xC3\xBC\xC3\x9F"
+          "e",
+          "\xD0\x9C\xD1\x83\xD0\xB7\xD1\x8B\xD0\xBA\xD0\xB0", "\xE9\x9F\xB3\xE6\xA5\xBD"}) {
+        SCOPED_TRACE(folder);
+        const std::filesystem::path where =
+            dir.path() / std::filesystem::path(std::u8string(folder, folder + std::strlen(folder)));
+        std::filesystem::create_directories(where);
+        const std::u8string utf8 = (where / "REG.bup").u8string();
+        const std::string out(utf8.begin(), utf8.end());
+        const CliResult made = runCli({"new", "--model", "9000pro", "-o", out});
+        EXPECT_EQ(made.status, 0) << made.err;
+        EXPECT_EQ(readBytes(where / "REG.bup"), buildRegBackupImage({}, KeyboardModel::Psr9000Pro));
+        const CliResult info = runCli({"info", out});
+        EXPECT_EQ(info.status, 0) << info.err;
+        EXPECT_EQ(info.out.rfind("kind: registration-backup\nmodel: PSR-9000pro\n", 0), 0u)
+            << info.out;
     }
 }
 

@@ -230,9 +230,12 @@ TEST(Protocol, FileIsWrittenOrTheMessageIsGiven) {
     const RegList lines = oneBank({registration("Piano")}, "B");
     const std::string path = (dir / "out.txt").string();
     EXPECT_FALSE(writeRegistrationProtocolFile(path, ProtocolType::Tab, lines, styles));
-    std::ifstream in(path, std::ios::binary);
-    const std::string written((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(written, registrationProtocol(ProtocolType::Tab, lines));
+    {
+        // Closed before the folder goes: Windows removes no open file.
+        std::ifstream in(path, std::ios::binary);
+        const std::string written((std::istreambuf_iterator<char>(in)), {});
+        EXPECT_EQ(written, registrationProtocol(ProtocolType::Tab, lines));
+    }
 
     const auto failed = writeArchiveProtocolFile((dir / "missing" / "x.txt").string(),
                                                  ProtocolType::Blank, {}, styles);

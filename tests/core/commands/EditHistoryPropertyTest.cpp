@@ -319,7 +319,7 @@ protected:
                 kind == StepKind::CopyToRegistration ? TransferMode::Copy : TransferMode::Move;
             regSel = ListSelection::single(static_cast<int>(rng() % (regSize + 1u)));
             return run(BothPanes, realCount(archSel, arch.list().size()),
-                       [&] { transferToRegistrations(arch, archSel, reg, regSel, mode); });
+                       [&] { transferToRegistrations(arch, archSel, reg, regSel, mode, ui); });
         }
         case StepKind::UpdateStyles:
             return run(onArchive ? ArchivePane : RegistrationPane, 0, [&] {

@@ -2,6 +2,8 @@
 
 #include "core/files/FileIo.h"
 
+#include "ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,9 +15,11 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 using namespace tombrel;
 
@@ -106,32 +110,7 @@ ArchiveList expandAll(const ArchiveList& collapsed) {
 // ---- Files
 // ----------------------------------------------------------------------------------------
 
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "tombrel-archive-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            std::abort();
-        path_ = pattern;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-    const fs::path& path() const { return path_; }
-    // Names of everything in the folder, to spot a temporary file left behind.
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(path_))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-private:
-    fs::path path_;
-};
+using TempDir = tombrel::testing::ScratchFolder;
 
 void writeBytes(const std::string& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -478,6 +457,10 @@ TEST(ArchiveFile, WriteThatFailsHalfwayKeepsTheOldFile) {
         big.hiddenChildren.push_back(RegEntry::registration(patternRecord(i)));
     const ArchiveList list{big};
 
+#ifdef _WIN32
+    TOMBREL_SKIP_ON_WINDOWS(
+        "a write that fails halfway is made by a child process with a file size limit");
+#else
     // The child may not write files larger than 8 KB; the new archive needs about 19 KB, so the
     // platform refuses the write with "File too large" once part of it is on the disk.
     const pid_t child = fork();
@@ -501,6 +484,7 @@ TEST(ArchiveFile, WriteThatFailsHalfwayKeepsTheOldFile) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
 
+#endif
     EXPECT_EQ(readBytes(path), old);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"sets.yra"});
 

@@ -1,9 +1,12 @@
 #include "core/files/BackupSet.h"
 
+#include "core/files/FolderSearch.h"
+
 #include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 
@@ -117,6 +120,16 @@ TEST(BackupSet, CreatesEveryMissingFolderOfTheChain) {
     EXPECT_FALSE(createBackupSetFolder(""));
 }
 
+namespace {
+std::string caseFolded(std::string path) {
+#ifdef _WIN32
+    for (char& c : path)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+#endif
+    return path;
+}
+} // namespace
+
 TEST(BackupSet, ResultPathOfTheDialog) {
     ScratchFolder dir;
     const std::string root = dir.path().string();
@@ -133,20 +146,22 @@ TEST(BackupSet, ResultPathOfTheDialog) {
         std::string result;
     };
     const Case cases[] = {
-        {"Live", true, root + "/Live.buf/REG.bup"},
-        {"Live.buf", true, root + "/Live.buf/REG.bup"},
-        {"Live", false, root + "/Live.buf"},
-        {"Empty", true, root + "/Empty.buf"}, // no matching file: the set folder
-        {"New", false, root + "/New.buf"},
-        {"  Live  ", false, root + "/Live.buf"},
+        {"Live", true, joinPath(joinPath(root, "Live.buf"), "REG.bup")},
+        {"Live.buf", true, joinPath(joinPath(root, "Live.buf"), "REG.bup")},
+        {"Live", false, joinPath(root, "Live.buf")},
+        {"Empty", true, joinPath(root, "Empty.buf")}, // no matching file: the set folder
+        {"New", false, joinPath(root, "New.buf")},
+        {"  Live  ", false, joinPath(root, "Live.buf")},
         // The keyboard writes its names in upper case; the set is found as it is spelt.
-        {"Show [Disk-07]", true, root + "/SHOW.B07/reg_pro.BUP"},
-        {"show [Disk-07]", false, root + "/SHOW.B07"},
+        {"Show [Disk-07]", true, joinPath(joinPath(root, "SHOW.B07"), "reg_pro.BUP")},
+        {"show [Disk-07]", false, joinPath(root, "SHOW.B07")},
         {"", false, ""},
         {"   ", true, ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(backupSetResultPath(root, c.name, c.open, "REG*.bup"), c.result)
+        // A file system that ignores case may give back the set as the name was typed.
+        EXPECT_EQ(caseFolded(backupSetResultPath(root, c.name, c.open, "REG*.bup")),
+                  caseFolded(c.result))
             << "'" << c.name << "' " << c.open;
 
     EXPECT_EQ(backupSetResultPath(root + "/", "Live", false, "REG*.bup"), root + "/Live.buf");
@@ -303,6 +318,8 @@ TEST(BackupIni, DescriptionInAnyCaseIsUpdatedInPlace) {
 }
 
 TEST(BackupIni, FailedUpdateKeepsTheOldDescription) {
+    TOMBREL_SKIP_ON_WINDOWS(
+        "a write that fails halfway is made by a child process with a file size limit");
     ScratchFolder dir;
     const std::string ini = dir.file("BACKUP.INI");
     const std::string before = crlf({"[TOTAL USER DATA SIZE]", "5000KB", "[DATAEND]"});

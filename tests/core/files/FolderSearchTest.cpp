@@ -47,11 +47,37 @@ TEST(FolderSearch, ListsMatchingRegularFilesSkippingHiddenOnes) {
 }
 
 TEST(FolderSearch, PathPieces) {
+    struct Case {
+        const char* path;
+        const char* parent;
+        const char* name;
+    };
+    std::vector<Case> cases = {
+        {"/a/b/REG.bup", "/a/b", "REG.bup"},
+        {"REG.bup", "", "REG.bup"},
+        {"/REG.bup", "/", "REG.bup"}, // the root keeps its separator
+        {"/a/b/", "/a/b", ""},
+    };
+#ifdef _WIN32
+    cases.insert(cases.end(), {
+                                  {"E:\\REG.bup", "E:\\", "REG.bup"},
+                                  {"E:/REG.bup", "E:/", "REG.bup"},
+                                  {"C:\\Sets\\Live.buf\\REG.bup", "C:\\Sets\\Live.buf", "REG.bup"},
+                                  {"C:\\Sets/Live.buf\\REG.bup", "C:\\Sets/Live.buf", "REG.bup"},
+                                  {"\\\\server\\share\\REG.bup", "\\\\server\\share", "REG.bup"},
+                              });
+#endif
+    for (const Case& c : cases) {
+        EXPECT_EQ(parentPathOf(c.path), c.parent) << c.path;
+        EXPECT_EQ(fileNameOf(c.path), c.name) << c.path;
+    }
+#ifdef _WIN32
+    EXPECT_EQ(joinPath("C:\\a\\b", "c"), "C:\\a\\b\\c");
+    EXPECT_EQ(joinPath("C:\\", "c"), "C:\\c");
+    EXPECT_EQ(joinPath("C:/a/", "c"), "C:/a/c");
+#else
     EXPECT_EQ(joinPath("/a/b", "c"), "/a/b/c");
     EXPECT_EQ(joinPath("/", "c"), "/c");
+#endif
     EXPECT_EQ(joinPath("", "c"), "c");
-    EXPECT_EQ(parentPathOf("/a/b/REG.bup"), "/a/b");
-    EXPECT_EQ(parentPathOf("REG.bup"), "");
-    EXPECT_EQ(fileNameOf("/a/b/REG.bup"), "REG.bup");
-    EXPECT_EQ(fileNameOf("REG.bup"), "REG.bup");
 }

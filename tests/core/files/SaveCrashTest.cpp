@@ -16,8 +16,10 @@
 #include <functional>
 #include <iostream>
 
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 using namespace tombrel;
 using tombrel::test::FakeFileSystem;
@@ -116,6 +118,8 @@ int stepsOf(const SavedFile& file, const ScratchFolder& dir) {
 } // namespace
 
 TEST(SaveCrash, TargetIsOldOrNewAfterAStopAtEveryStep) {
+    TOMBREL_SKIP_ON_WINDOWS("a stopped save keeps its file open in this process, which Windows "
+                            "does not let the next step change; a real crash closes it");
     const std::vector<SavedFile> files = savedFiles();
     int stopPoints = 0;
     for (const SavedFile& file : files) {
@@ -160,6 +164,9 @@ TEST(SaveCrash, TargetIsOldOrNewAfterAStopAtEveryStep) {
 
 // The same with a real death: a process saving is killed at each step in turn.
 TEST(SaveCrash, ProcessKilledAtEveryStepLeavesOldOrNewBytes) {
+#ifdef _WIN32
+    TOMBREL_SKIP_ON_WINDOWS("the process killed mid-save is a forked child");
+#else
     int killed = 0;
     for (const SavedFile& file : savedFiles()) {
         if (file.oldBytes.empty())
@@ -188,4 +195,5 @@ TEST(SaveCrash, ProcessKilledAtEveryStepLeavesOldOrNewBytes) {
         }
     }
     std::cout << "[ processes killed: " << killed << " ]\n";
+#endif
 }

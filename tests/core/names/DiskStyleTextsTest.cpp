@@ -2,6 +2,8 @@
 
 #include "StyleFileBytes.h"
 
+#include "core/files/FileIo.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -26,7 +28,10 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir_); }
 
-    void add(const std::string& name, const Bytes& bytes) { writeBytes(dir_ / name, bytes); }
+    // Names are UTF-8, as everywhere in the program.
+    void add(const std::string& name, const Bytes& bytes) {
+        writeBytes(dir_ / toFsPath(name), bytes);
+    }
     std::string folder() const { return dir_.string(); }
 
     DiskStyleScan scan() const {
@@ -106,6 +111,8 @@ TEST_F(DiskStyleFolder, OrderOfUpperCaseNames) {
 TEST_F(DiskStyleFolder, NamesThatDifferOnlyInCaseAreBothRead) {
     add("b.sty", styleFile("Small"));
     add("B.STY", styleFile("Capital"));
+    if (fs::equivalent(dir_ / "b.sty", dir_ / "B.STY"))
+        GTEST_SKIP() << "this file system ignores case";
     const auto files = listDiskStyleFiles(folder());
     ASSERT_EQ(files.size(), 2u);
     EXPECT_EQ(files[0].fileName, "B.STY");

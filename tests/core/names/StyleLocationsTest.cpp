@@ -400,7 +400,7 @@ TEST_F(StyleLocationsFiles, FileErrorsAreReported) {
     EXPECT_EQ(list->text(Language::German), "Fehler beim Anlegen der Fehlerdatei!");
 
     // An old file stays as it was when the new one cannot be written.
-    std::ofstream(path("old.txt")) << "F130=Old\r\n";
+    std::ofstream(path("old.txt"), std::ios::binary) << "F130=Old\r\n";
     fs::create_directories(dir_ / "old.txt.dir");
     EXPECT_TRUE(writeErrorListFile((dir_ / "old.txt.dir").string(), errors).has_value());
     EXPECT_EQ(contents(path("old.txt")), "F130=Old\r\n");

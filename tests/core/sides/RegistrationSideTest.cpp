@@ -460,7 +460,7 @@ TEST_F(RegFilesTest, SaveAsInBackupSets) {
         EXPECT_EQ(r.iconId, 137);
         EXPECT_EQ(r.initialPath, dir.path()); // untitled: the last backup folder
 
-        const std::string target = dir.file(std::string(c.folder) + "/" + c.file);
+        const std::string target = joinPath(dir.file(c.folder), c.file);
         EXPECT_EQ(side.currentPath(), target);
         EXPECT_FALSE(side.isUntitled());
         const std::vector<uint8_t> bytes = TempFolder::read(target);
@@ -509,7 +509,7 @@ TEST_F(RegFilesTest, SaveAsInBackupSetAsksBeforeOverwritingAndRetriesAfterAFailu
     EXPECT_EQ(ui.events()[1].message.text(Language::German),
               "Es existiert bereits eine datei mit diesem Namen!\n\nÜberschreiben?");
     EXPECT_EQ(ui.events()[2].set.initialPath, dir.path()); // back where the user was
-    EXPECT_EQ(side.currentPath(), fresh + "/REG.bup");
+    EXPECT_EQ(side.currentPath(), joinPath(fresh, "REG.bup"));
     EXPECT_FALSE(side.isModified());
     EXPECT_EQ(TempFolder::read(existingSet + "/REG.bup").size(), kRegBackupSize);
     EXPECT_EQ(side.lastBackupFolder(), dir.file("Sub"));

@@ -20,9 +20,12 @@
 #include <vector>
 
 #include <csignal>
+#include <cstdlib>
 
 #include <sys/stat.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 namespace tombrel::test {
 
@@ -105,8 +108,16 @@ public:
         return error;
     }
     int close(Handle handle) override {
-        if (const std::optional<int> e = intercept({Op::Close, pathOf(handle)}))
+        if (const std::optional<int> e = intercept({Op::Close, pathOf(handle)})) {
+            // A close that reports an error still lets the file go, as close() does; after a
+            // stop the file stays open, as in a process that died.
+            if (!stopStep_ || static_cast<int>(calls_.size()) < *stopStep_) {
+                closed_.push_back(files_[handle]);
+                files_.erase(handle);
+                real_.close(handle);
+            }
             return *e;
+        }
         // The file stays known by its name, for a power cut later.
         closed_.push_back(files_[handle]);
         files_.erase(handle);
@@ -154,8 +165,13 @@ private:
     std::optional<int> intercept(const Call& call) {
         calls_.push_back(call);
         const int step = static_cast<int>(calls_.size());
-        if (killStep_ && step == *killStep_)
+        if (killStep_ && step == *killStep_) {
+#ifdef _WIN32
+            std::_Exit(137);
+#else
             ::kill(::getpid(), SIGKILL);
+#endif
+        }
         if (stopStep_ && step >= *stopStep_)
             return EIO;
         if (failStep_ && step == *failStep_)

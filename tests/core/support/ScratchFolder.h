@@ -7,17 +7,38 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace tombrel::testing {
+
+// A test of what Windows does not have (POSIX permission bits, a child process with a file size
+// limit, symbolic links any user may make) is skipped there with the reason printed.
+#ifdef _WIN32
+#define TOMBREL_SKIP_ON_WINDOWS(reason) GTEST_SKIP() << "not on Windows: " << reason
+#else
+#define TOMBREL_SKIP_ON_WINDOWS(reason) static_cast<void>(0)
+#endif
+
+inline int processId() {
+#ifdef _WIN32
+    return ::_getpid();
+#else
+    return static_cast<int>(::getpid());
+#endif
+}
 
 class ScratchFolder {
 public:
@@ -29,7 +50,7 @@ public:
             if (c == '/')
                 c = '_';
         }
-        path_ = std::filesystem::temp_directory_path() / (name + "_" + std::to_string(::getpid()));
+        path_ = std::filesystem::temp_directory_path() / (name + "_" + std::to_string(processId()));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
@@ -71,16 +92,22 @@ inline std::string readBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+#ifdef _WIN32
+// No child with a file size limit here; the tests that need one are skipped before calling it.
+template <class Body> bool runWithFileSizeLimit(uint64_t, Body) {
+    return false;
+}
+#else
 // Runs `body` in a forked child whose files may not grow past `limit` bytes (SIGXFSZ ignored, so
 // the write fails with EFBIG instead of killing the child). True when the child exited with
 // `body`'s result true.
-template <class Body> bool runWithFileSizeLimit(rlim_t limit, Body body) {
+template <class Body> bool runWithFileSizeLimit(uint64_t limit, Body body) {
     const pid_t pid = ::fork();
     if (pid < 0)
         return false;
     if (pid == 0) {
         std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit rl{limit, limit};
+        const rlimit rl{static_cast<rlim_t>(limit), static_cast<rlim_t>(limit)};
         if (::setrlimit(RLIMIT_FSIZE, &rl) != 0)
             ::_exit(2);
         ::_exit(body() ? 0 : 1);
@@ -90,5 +117,6 @@ template <class Body> bool runWithFileSizeLimit(rlim_t limit, Body body) {
         return false;
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
+#endif
 
 } // namespace tombrel::testing
