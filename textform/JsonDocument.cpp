@@ -585,8 +585,12 @@ std::optional<UserMessage> writeJsonFile(const std::string& path, const TextForm
     return m;
 }
 
+// A JSON document takes about ten times its archive's bytes; 4 GiB holds the text of about
+// 900,000 registrations, and anything larger is refused before it is read.
+constexpr uint64_t kJsonFileLimit = uint64_t{4} << 30;
+
 JsonImport readJsonFile(const std::string& path, const TextFormNames& names) {
-    FileReadResult file = readWholeFile(path);
+    FileReadResult file = readWholeFile(path, FileSizeLimit::atMost(kJsonFileLimit));
     if (file.status != FileReadResult::Status::Ok) {
         JsonImport result;
         UserMessage m =

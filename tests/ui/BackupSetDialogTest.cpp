@@ -421,6 +421,9 @@ private Q_SLOTS:
                                Language(language), shelf.roots());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // The tree reads its folders in the background: let it reach the folder it starts on.
+        QTRY_COMPARE(dialog.tree()->selectedFolderPath(),
+                     QString::fromStdString(shelf.path("Live.buf")));
         const QString path = outsideTheTree ? QDir::toNativeSeparators(elsewhere.path())
                                             : QString::fromStdString(shelf.path("Gone.buf"));
         QLineEdit* line = dialog.pathField();

@@ -263,9 +263,10 @@ TEST_F(EditHistoryTest, AStepAcrossBothPanesUndoesBoth) {
     EXPECT_TRUE(arch.isModified());
     EXPECT_FALSE(reg.isModified());
     regSel = ListSelection::single(1);
+    ui.answerYesNo(true); // the padded backup is full: the move asks before it overfills it
     ASSERT_TRUE(history.record({StepKind::MoveToRegistration, 1}, BothPanes, regSel, archSel, [&] {
         archSel = ListSelection::single(1);
-        transferToRegistrations(arch, archSel, reg, regSel, TransferMode::Move);
+        transferToRegistrations(arch, archSel, reg, regSel, TransferMode::Move, ui);
     }));
     const std::optional<HistoryMove> move = history.undo(regSel, archSel);
     ASSERT_TRUE(move);
