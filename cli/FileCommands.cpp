@@ -1,6 +1,7 @@
 // new, info, list, resave and protocol.
 
 #include "cli/Commands.h"
+#include "cli/LineOutput.h"
 #include "cli/StyleNameSetup.h"
 #include "cli/Workspace.h"
 #include "core/text/Text1252.h"
@@ -64,18 +65,23 @@ int runList(CommandContext& context) {
     Workspace workspace(context.ui);
     if (!workspace.load(context.args.positional[0], listFilters(context.args)))
         return ExitFailed;
+    LineOutput out(context.out);
     if (workspace.kind() == FileKind::RegistrationBackup) {
         const RegistrationSide& side = workspace.registrations();
         const int count = static_cast<int>(side.lines().size());
         for (int i = 0; i < count; ++i)
-            context.out << utf8From1252(side.regLineText(i)) << '\n';
+            out.line1252(side.regLineText(i));
     } else {
         if (context.args.has("--expand"))
             workspace.expandAllCategories();
         const ArchiveSide& side = workspace.archive();
         const int count = static_cast<int>(side.list().size());
-        for (int i = 0; i < count; ++i)
-            context.out << utf8From1252(side.lineText(i)) << '\n';
+        std::string text; // one line's single-byte text, reused for every line
+        for (int i = 0; i < count; ++i) {
+            text.clear();
+            side.appendLineText(i, text);
+            out.line1252(text);
+        }
     }
     return ExitOk;
 }

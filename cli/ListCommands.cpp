@@ -1,6 +1,7 @@
 // search and convert.
 
 #include "cli/Commands.h"
+#include "cli/LineOutput.h"
 #include "cli/StyleNameSetup.h"
 #include "cli/Workspace.h"
 #include "core/commands/Search.h"
@@ -28,24 +29,27 @@ SearchOptions searchOptions(const ParsedArgs& args) {
     return options;
 }
 
-// Presses Search until the hits come round again: every matching line once, in list order.
-// `side` is the registration list or the archive side; `lineText` gives a line's text.
-template <class Side, class LineText>
-void printAllHits(Side& side, std::string_view text, SearchOptions options, const StyleNames& names,
-                  ConsoleInteraction& ui, std::ostream& out, LineText lineText) {
+// Searches as the Search button does, once, and then on from each hit until the hits come round
+// again: every matching line once, in list order. `side` is the registration list or the archive
+// side; `appendText` appends a line's single-byte text to a string.
+template <class Side, class AppendText>
+void printAllHits(Side& side, const RegistrationMatcher& matcher, ConsoleInteraction& ui,
+                  std::ostream& stream, AppendText appendText) {
     ListSelection selection; // nothing selected: the search starts at line 0
-    if (pressSearch(side, selection, text, options, names.table, names.disk, ui) !=
-        SearchPress::Found)
+    if (!searchNext(side, selection, matcher)) {
+        ui.warn(userMessage(msg::SearchTextNotFound));
         return;
-    const RegistrationMatcher matcher(text, options, names.table, names.disk);
-    int last = *selection.only();
-    out << utf8From1252(lineText(last)) << '\n';
-    while (searchNext(side, selection, matcher) && *selection.only() > last) {
-        last = *selection.only();
-        out << utf8From1252(lineText(last)) << '\n';
     }
+    LineOutput out(stream);
+    std::string text;
+    int last = -1;
+    do {
+        last = *selection.only();
+        text.clear();
+        appendText(last, text);
+        out.line1252(text);
+    } while (searchNext(side, selection, matcher) && *selection.only() > last);
 }
-
 } // namespace
 
 int runSearch(CommandContext& context) {
@@ -64,17 +68,17 @@ int runSearch(CommandContext& context) {
                         context.ui))
         return ExitFailed;
 
-    const SearchOptions options = searchOptions(context.args);
+    const RegistrationMatcher matcher(text, searchOptions(context.args), names->table, names->disk);
     if (workspace.kind() == FileKind::RegistrationBackup) {
         const RegistrationSide& side = workspace.registrations();
-        printAllHits(side.lines(), text, options, *names, context.ui, context.out,
-                     [&](int index) { return side.regLineText(index); });
+        printAllHits(side.lines(), matcher, context.ui, context.out,
+                     [&](int index, std::string& out) { out += side.regLineText(index); });
     } else {
         // Expanded first, so that the hits come in list order and none is skipped.
         workspace.expandAllCategories();
         ArchiveSide& side = workspace.archive();
-        printAllHits(side, text, options, *names, context.ui, context.out,
-                     [&](int index) { return side.lineText(index); });
+        printAllHits(side, matcher, context.ui, context.out,
+                     [&](int index, std::string& out) { side.appendLineText(index, out); });
     }
     return ExitOk;
 }

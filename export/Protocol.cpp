@@ -5,7 +5,6 @@
 #include "core/names/VoiceTable.h"
 
 #include <array>
-#include <cstdio>
 #include <streambuf>
 
 namespace tombrel {
@@ -92,19 +91,46 @@ void writeTabHeader(std::ostream& out, bool withBankColumn) {
     out << "Song-Title" << kLineEnd;
 }
 
-// Appends printf-formatted text; a cell wider than its minimum width widens the line.
-template <typename... Args> void appendf(std::string& line, const char* format, Args... args) {
-    char buffer[256];
-    const int n = std::snprintf(buffer, sizeof buffer, format, args...);
-    if (n < 0)
-        return;
-    if (static_cast<size_t>(n) < sizeof buffer) {
-        line.append(buffer, static_cast<size_t>(n));
-        return;
-    }
-    std::string big(static_cast<size_t>(n) + 1, '\0');
-    std::snprintf(big.data(), big.size(), format, args...);
-    line.append(big.data(), static_cast<size_t>(n));
+// The cells are formatted by hand, as printf's "%s", "%-Ns", "%d", "%Nd" and "%0Nd" would: a
+// listing of a hundred thousand registrations takes a dozen cells a line.
+
+// A text up to its first NUL (where printf's "%s" ends it), then blanks to at least `width`; a
+// longer text widens the cell.
+void putText(std::string& line, std::string_view text, size_t width = 0) {
+    const size_t nul = text.find('\0');
+    if (nul != std::string_view::npos)
+        text = text.substr(0, nul);
+    line += text;
+    if (text.size() < width)
+        line.append(width - text.size(), ' ');
+}
+
+void putChar(std::string& line, char c) {
+    line += c;
+}
+
+// A number right-aligned to at least `width`, filled with blanks or (after the sign) zeros.
+void putNumber(std::string& line, int value, size_t width = 0, char fill = ' ') {
+    char digits[12];
+    size_t n = 0;
+    long long v = value;
+    const bool negative = v < 0;
+    if (negative)
+        v = -v;
+    do {
+        digits[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v > 0);
+    const size_t length = n + (negative ? 1 : 0);
+    const size_t pad = length < width ? width - length : 0;
+    if (fill == ' ')
+        line.append(pad, ' ');
+    if (negative)
+        line += '-';
+    if (fill == '0')
+        line.append(pad, '0');
+    while (n > 0)
+        line += digits[--n];
 }
 
 class ProtocolWriter {
@@ -129,8 +155,13 @@ public:
         r.normalise();
         line_.clear();
         if (withBankColumn_) {
-            appendf(line_, type_ == ProtocolType::Blank ? "| %02d/%d " : "%02d/%d\t",
-                    entry.bankNumber + 1, entry.entryNumber + 1);
+            // "| %02d/%d " or "%02d/%d\t"
+            if (type_ == ProtocolType::Blank)
+                line_ += "| ";
+            putNumber(line_, entry.bankNumber + 1, 2, '0');
+            putChar(line_, '/');
+            putNumber(line_, entry.entryNumber + 1);
+            line_ += type_ == ProtocolType::Blank ? " " : "\t";
         }
         if (type_ == ProtocolType::Blank)
             blankRow(r);
@@ -143,52 +174,97 @@ public:
 private:
     static char mark(const RegRecord& r, VoicePart part) { return r.voiceOn(part) ? '*' : ' '; }
     static char variationChar(const RegRecord& r) { return static_cast<char>(r.variation() + 57); }
-    static const char* voiceName(int key, std::string& storage) {
-        storage = VoiceTable::lookup(key);
-        return storage.c_str();
-    }
+    static std::string_view voiceName(int key) { return VoiceTable::lookup(key); }
 
     void blankRow(const RegRecord& r) {
-        const std::string title = r.title();
         const std::string song = r.songPath();
-        std::string voice;
-        appendf(line_, "| %-16s | %-16s | %-33s |  %3d  |  Main %c   ", bankTitle_.c_str(),
-                title.c_str(), styles_.longName(r.styleByte()).c_str(), r.tempo(),
-                variationChar(r));
+        // "| %-16s | %-16s | %-33s |  %3d  |  Main %c   "
+        line_ += "| ";
+        putText(line_, bankTitle_, 16);
+        line_ += " | ";
+        putText(line_, r.titleView(), 16);
+        line_ += " | ";
+        putText(line_, styles_.longName(r.styleByte()), 33);
+        line_ += " |  ";
+        putNumber(line_, r.tempo(), 3);
+        line_ += "  |  Main ";
+        putChar(line_, variationChar(r));
+        line_ += "   ";
         for (size_t i = 0; i < kVoiceColumns.size(); ++i) {
             const VoicePart part = kVoiceColumns[i];
             const bool left = part == VoicePart::Left;
-            appendf(line_, left ? "| %c %-25s |    %3d    " : "| %c %-25s |   %3d   ",
-                    mark(r, part), voiceName(r.voice(part), voice), r.volume(part));
+            // "| %c %-25s |   %3d   ", the left voice's volume cell two wider
+            line_ += "| ";
+            putChar(line_, mark(r, part));
+            putChar(line_, ' ');
+            putText(line_, voiceName(r.voice(part)), 25);
+            line_ += left ? " |    " : " |   ";
+            putNumber(line_, r.volume(part), 3);
+            line_ += left ? "    " : "   ";
         }
-        appendf(line_, "|  %c   |   %3d    ", r.hold() ? '*' : ' ', r.accVolume());
+        // "|  %c   |   %3d    "
+        line_ += "|  ";
+        putChar(line_, r.hold() ? '*' : ' ');
+        line_ += "   |   ";
+        putNumber(line_, r.accVolume(), 3);
+        line_ += "    ";
         for (int p = 0; p < kAccPartCount; ++p) {
             const auto part = static_cast<AccPart>(p);
-            appendf(line_, "| %-3s %-3s  %-25s  %-3s %3d ", r.partOn(part) ? "on" : "off",
-                    r.partSetVoice(part) ? "set" : "", voiceName(r.partVoice(part), voice),
-                    r.partSetVolume(part) ? "set" : "", r.partVolume(part));
+            // "| %-3s %-3s  %-25s  %-3s %3d "
+            line_ += "| ";
+            putText(line_, r.partOn(part) ? "on" : "off", 3);
+            putChar(line_, ' ');
+            putText(line_, r.partSetVoice(part) ? "set" : "", 3);
+            line_ += "  ";
+            putText(line_, voiceName(r.partVoice(part)), 25);
+            line_ += "  ";
+            putText(line_, r.partSetVolume(part) ? "set" : "", 3);
+            putChar(line_, ' ');
+            putNumber(line_, r.partVolume(part), 3);
+            putChar(line_, ' ');
         }
-        appendf(line_, "| %-82s |", song.c_str());
+        // "| %-82s |"
+        line_ += "| ";
+        putText(line_, song, 82);
+        line_ += " |";
     }
 
     void tabRow(const RegRecord& r) {
-        const std::string title = r.title();
-        const std::string song = r.songPath();
-        std::string voice;
-        appendf(line_, "%s\t%s\t%s\t%d\tMain%c\t", bankTitle_.c_str(), title.c_str(),
-                styles_.longName(r.styleByte()).c_str(), r.tempo(), variationChar(r));
+        // "%s\t%s\t%s\t%d\tMain%c\t"
+        putText(line_, bankTitle_);
+        putChar(line_, '\t');
+        putText(line_, r.titleView());
+        putChar(line_, '\t');
+        putText(line_, styles_.longName(r.styleByte()));
+        putChar(line_, '\t');
+        putNumber(line_, r.tempo());
+        line_ += "\tMain";
+        putChar(line_, variationChar(r));
+        putChar(line_, '\t');
         for (VoicePart part : kVoiceColumns) {
-            appendf(line_, "%c%s\t%d\t", mark(r, part), voiceName(r.voice(part), voice),
-                    r.volume(part));
+            // "%c%s\t%d\t"
+            putChar(line_, mark(r, part));
+            putText(line_, voiceName(r.voice(part)));
+            putChar(line_, '\t');
+            putNumber(line_, r.volume(part));
+            putChar(line_, '\t');
         }
-        appendf(line_, "%s\t%d\t", r.hold() ? "Hold" : "", r.accVolume());
+        // "%s\t%d\t"
+        line_ += r.hold() ? "Hold\t" : "\t";
+        putNumber(line_, r.accVolume());
+        putChar(line_, '\t');
         for (int p = 0; p < kAccPartCount; ++p) {
             const auto part = static_cast<AccPart>(p);
-            appendf(line_, "%s\t%s\t%s\t%s\t%d\t", r.partOn(part) ? "on" : "off",
-                    r.partSetVoice(part) ? "set" : "", voiceName(r.partVoice(part), voice),
-                    r.partSetVolume(part) ? "set" : "", r.partVolume(part));
+            // "%s\t%s\t%s\t%s\t%d\t"
+            line_ += r.partOn(part) ? "on\t" : "off\t";
+            line_ += r.partSetVoice(part) ? "set\t" : "\t";
+            putText(line_, voiceName(r.partVoice(part)));
+            putChar(line_, '\t');
+            line_ += r.partSetVolume(part) ? "set\t" : "\t";
+            putNumber(line_, r.partVolume(part));
+            putChar(line_, '\t');
         }
-        line_ += song;
+        line_ += r.songPath();
     }
 
     std::ostream& out_;

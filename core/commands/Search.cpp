@@ -10,11 +10,6 @@ namespace tombrel {
 
 namespace {
 
-void upperInPlace(std::string& text) {
-    for (char& c : text)
-        c = static_cast<char>(upper1252(static_cast<unsigned char>(c)));
-}
-
 // Names keep the keyboard's doubled ampersands, which the program's boxes draw as one: a name
 // is found by either form.
 std::string shownForm(std::string_view stored) {
@@ -82,9 +77,12 @@ bool RegistrationMatcher::matches(const RegRecord& record) const {
     if (upperText_.empty())
         return false;
     if (options_.title) {
-        std::string title = record.title();
-        upperInPlace(title);
-        if (contains(title))
+        // Upper-cased in place of its own: a title is at most 16 bytes.
+        const std::string_view title = record.titleView();
+        char upper[RegRecord::TitleSize];
+        for (size_t i = 0; i < title.size(); ++i)
+            upper[i] = static_cast<char>(upper1252(static_cast<unsigned char>(title[i])));
+        if (contains(std::string_view(upper, title.size())))
             return true;
     }
     if (options_.rightVoices) {

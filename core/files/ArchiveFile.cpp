@@ -86,34 +86,71 @@ Scan scanRecords(const uint8_t* data, size_t size, std::vector<size_t>& recordsP
     return Scan::Sound;
 }
 
-// Second walk, over records the scan has found sound.
+// The build hands back the file's memory behind it in steps of this many bytes, so that the
+// file and the list built from it are not both held in full.
+constexpr size_t kReleaseStep = size_t{1} << 20;
+
+// Second walk, over records the scan has found sound. Each line is made once in its place: a
+// registration straight from its bytes, a bank title line with its text.
 ArchiveList buildList(const uint8_t* data, size_t size,
-                      const std::vector<size_t>& recordsPerCategory) {
+                      const std::vector<size_t>& recordsPerCategory, FileBuffer* release) {
     ArchiveList list;
     list.reserve(recordsPerCategory.size());
     size_t pos = kHeaderSize;
+    size_t nextRelease = kReleaseStep;
     while (pos < size) {
+        if (release && pos >= nextRelease) {
+            release->releaseBefore(pos);
+            nextRelease = pos + kReleaseStep;
+        }
         const uint8_t tag = data[pos++];
         if (tag == kTagRegistration) {
-            RegEntry& entry = list.back().hiddenChildren.emplace_back();
-            entry.record.assign(data + pos);
+            list.back().hiddenChildren.emplace_back(RegRecord::fromBytes(data + pos));
             pos += RegRecord::Size;
             continue;
         }
         const size_t length = *terminatedTextLength(data, size, pos);
-        std::string text(reinterpret_cast<const char*>(data + pos), length);
+        const std::string_view text(reinterpret_cast<const char*>(data + pos), length);
         pos += length + 1;
         if (tag == kTagCategory) {
-            ArchiveEntry& category = list.emplace_back(ArchiveEntry::category(std::move(text)));
+            ArchiveEntry& category = list.emplace_back();
+            category.isBankLine = category.isCategory = true;
+            category.categoryName = text;
             category.hiddenChildren.reserve(recordsPerCategory[list.size() - 1]);
         } else {
-            list.back().hiddenChildren.push_back(RegEntry::bankLine(std::move(text)));
+            RegEntry& bank = list.back().hiddenChildren.emplace_back();
+            bank.isBankLine = true;
+            bank.bankTitle = text;
         }
     }
     // A category with nothing to hide is shown expanded; all others start collapsed.
     for (ArchiveEntry& category : list)
         category.expanded = category.hiddenChildren.empty();
     return list;
+}
+
+// Checks the header and the records, then builds the list; `release`, when given, is the buffer
+// that holds `data`, handed back behind the build as it goes.
+ArchiveReadResult parse(const uint8_t* data, size_t size, const std::string& pathForMessages,
+                        FileBuffer* release) {
+    if (size < kHeaderSize || std::memcmp(data, kArchiveMagic.data(), kArchiveMagic.size()) != 0 ||
+        data[kArchiveMagic.size()] != 0)
+        return notAnArchive();
+
+    std::vector<size_t> recordsPerCategory;
+    switch (scanRecords(data, size, recordsPerCategory)) {
+    case Scan::Sound:
+        break;
+    case Scan::Invalid:
+        return invalidData(pathForMessages);
+    case Scan::TooManyLines:
+        return refused({UserMessage{&msg::ArchiveTooManyLines, {}, {}}});
+    }
+
+    ArchiveReadResult result;
+    result.ok = true;
+    result.list = buildList(data, size, recordsPerCategory, release);
+    return result;
 }
 
 // Texts are stored up to their first NUL: a NUL inside a name would end it in the file and turn
@@ -198,28 +235,12 @@ struct ImageFiller {
 
 ArchiveReadResult parseArchive(const uint8_t* data, size_t size,
                                const std::string& pathForMessages) {
-    if (size < kHeaderSize || std::memcmp(data, kArchiveMagic.data(), kArchiveMagic.size()) != 0 ||
-        data[kArchiveMagic.size()] != 0)
-        return notAnArchive();
-
-    std::vector<size_t> recordsPerCategory;
-    switch (scanRecords(data, size, recordsPerCategory)) {
-    case Scan::Sound:
-        break;
-    case Scan::Invalid:
-        return invalidData(pathForMessages);
-    case Scan::TooManyLines:
-        return refused({UserMessage{&msg::ArchiveTooManyLines, {}, {}}});
-    }
-
-    ArchiveReadResult result;
-    result.ok = true;
-    result.list = buildList(data, size, recordsPerCategory);
-    return result;
+    return parse(data, size, pathForMessages, nullptr);
 }
 
 ArchiveReadResult readArchiveFile(const std::string& path) {
-    FileReadResult file = readWholeFile(path, FileSizeLimit::atMost(kMaxArchiveFileSize));
+    FileBufferReadResult file =
+        readWholeFileBuffer(path, FileSizeLimit::atMost(kMaxArchiveFileSize));
     switch (file.status) {
     case FileReadResult::Status::Ok:
         break;
@@ -232,7 +253,7 @@ ArchiveReadResult readArchiveFile(const std::string& path) {
         return refused({UserMessage{&msg::ErrorReadingFile, std::move(file.platformError), {}}});
     }
     // The file's buffer is freed when this returns; only the list stays.
-    return parseArchive(file.bytes.data(), file.bytes.size(), path);
+    return parse(file.bytes.data(), file.bytes.size(), path, &file.bytes);
 }
 
 std::vector<uint8_t> buildArchiveImage(const ArchiveList& list) {

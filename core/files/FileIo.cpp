@@ -1,10 +1,17 @@
 #include "core/files/FileIo.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <limits>
 #include <new>
 #include <system_error>
+#include <utility>
+
+#ifndef _WIN32
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 namespace tombrel {
 
@@ -54,8 +61,99 @@ std::string platformErrorText(int errnoValue) {
     return describeErrno(errnoValue);
 }
 
-FileReadResult readWholeFile(const std::string& path, FileSizeLimit limit) {
-    FileReadResult result;
+namespace {
+
+// Bytes from which a FileBuffer takes its memory straight from the system's page allocator, so
+// that it can hand pages back before the whole buffer is freed; smaller buffers come from the heap.
+constexpr size_t kMappedBufferSize = size_t{1} << 20;
+
+#ifndef _WIN32
+size_t pageSize() {
+    static const size_t size = [] {
+        const long page = ::sysconf(_SC_PAGESIZE);
+        return page > 0 ? static_cast<size_t>(page) : size_t{4096};
+    }();
+    return size;
+}
+#endif
+
+} // namespace
+
+FileBuffer::FileBuffer(size_t size) {
+    if (size == 0)
+        return;
+#ifndef _WIN32
+    if (size >= kMappedBufferSize) {
+        void* memory =
+            ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (memory == MAP_FAILED)
+            throw std::bad_alloc();
+        data_ = static_cast<uint8_t*>(memory);
+        size_ = size;
+        mapped_ = true;
+        return;
+    }
+#endif
+    data_ = new uint8_t[size]; // left as it is: the read fills it
+    size_ = size;
+}
+
+FileBuffer::~FileBuffer() {
+    free();
+}
+
+FileBuffer::FileBuffer(FileBuffer&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)),
+      released_(std::exchange(other.released_, 0)), mapped_(std::exchange(other.mapped_, false)) {}
+
+FileBuffer& FileBuffer::operator=(FileBuffer&& other) noexcept {
+    if (this != &other) {
+        free();
+        data_ = std::exchange(other.data_, nullptr);
+        size_ = std::exchange(other.size_, 0);
+        released_ = std::exchange(other.released_, 0);
+        mapped_ = std::exchange(other.mapped_, false);
+    }
+    return *this;
+}
+
+void FileBuffer::free() {
+    if (!data_)
+        return;
+#ifndef _WIN32
+    if (mapped_)
+        ::munmap(data_, size_);
+    else
+#endif
+        delete[] data_;
+    data_ = nullptr;
+    size_ = released_ = 0;
+    mapped_ = false;
+}
+
+void FileBuffer::releaseBefore(size_t offset) {
+#ifndef _WIN32
+    if (!mapped_)
+        return;
+    const size_t end = std::min(offset, size_) / pageSize() * pageSize();
+    if (end <= released_)
+        return;
+    // The pages stay mapped (a stray read gives zeros, never a fault) but hold no memory.
+    ::madvise(data_ + released_, end - released_, MADV_DONTNEED);
+    released_ = end;
+#else
+    (void)offset;
+#endif
+}
+
+namespace {
+
+// The steps every whole-file read shares: only a regular file, opened before its size is looked
+// at, within the limit; then `allocate(result.bytes, length)` gives the memory to read into and
+// one read fills it. On failure `discard(result.bytes)` lets the memory go.
+template <class Result, class Allocate, class Discard>
+Result readWhole(const std::string& path, FileSizeLimit limit, Allocate allocate, Discard discard) {
+    Result result;
     const fs::path fsPath = toFsPath(path);
     std::error_code ec;
     // The type is looked at before the file is opened: opening a FIFO waits for a writer, and a
@@ -104,20 +202,46 @@ FileReadResult readWholeFile(const std::string& path, FileSizeLimit limit) {
 
     if (length > readBufferLimit())
         throw std::bad_alloc();
-    result.bytes.resize(static_cast<size_t>(length));
+    const size_t size = static_cast<size_t>(length);
+    uint8_t* into = allocate(result.bytes, size);
+    // The buffer is used unbuffered: the one read goes straight into it.
+    std::setvbuf(f, nullptr, _IONBF, 0);
     errno = 0;
-    const size_t got =
-        result.bytes.empty() ? 0 : std::fread(result.bytes.data(), 1, result.bytes.size(), f);
-    if (got != result.bytes.size()) {
+    const size_t got = size == 0 ? 0 : std::fread(into, 1, size, f);
+    if (got != size) {
         // Also a file that became shorter since its size was taken.
         result.status = FileReadResult::Status::ReadFailed;
         result.platformError = std::ferror(f) ? describeErrno(errno) : std::string();
-        result.bytes.clear();
-        result.bytes.shrink_to_fit();
+        discard(result.bytes);
         return result;
     }
     result.status = FileReadResult::Status::Ok;
     return result;
+}
+
+} // namespace
+
+FileReadResult readWholeFile(const std::string& path, FileSizeLimit limit) {
+    return readWhole<FileReadResult>(
+        path, limit,
+        [](std::vector<uint8_t>& bytes, size_t size) {
+            bytes.resize(size);
+            return bytes.data();
+        },
+        [](std::vector<uint8_t>& bytes) {
+            bytes.clear();
+            bytes.shrink_to_fit();
+        });
+}
+
+FileBufferReadResult readWholeFileBuffer(const std::string& path, FileSizeLimit limit) {
+    return readWhole<FileBufferReadResult>(
+        path, limit,
+        [](FileBuffer& bytes, size_t size) {
+            bytes = FileBuffer(size);
+            return bytes.data();
+        },
+        [](FileBuffer& bytes) { bytes = FileBuffer(); });
 }
 
 } // namespace tombrel

@@ -47,10 +47,50 @@ struct FileReadResult {
     std::string platformError; // empty when the platform gave no description
 };
 
+// The bytes of a whole file in memory that the read fills directly: nothing clears it first. A
+// reader that walks the bytes from the front may hand back the part it is done with while it goes
+// on, so that a large file and what is built from it are not both held in full.
+class FileBuffer {
+public:
+    FileBuffer() = default;
+    // Memory for `size` bytes, not yet filled; std::bad_alloc when there is none.
+    explicit FileBuffer(size_t size);
+    ~FileBuffer();
+    FileBuffer(FileBuffer&& other) noexcept;
+    FileBuffer& operator=(FileBuffer&& other) noexcept;
+    FileBuffer(const FileBuffer&) = delete;
+    FileBuffer& operator=(const FileBuffer&) = delete;
+
+    uint8_t* data() { return data_; }
+    const uint8_t* data() const { return data_; }
+    size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+
+    // Gives the memory of the bytes before `offset` back to the system where the platform allows
+    // it (whole pages only). Those bytes must not be read again.
+    void releaseBefore(size_t offset);
+
+private:
+    void free();
+
+    uint8_t* data_ = nullptr;
+    size_t size_ = 0;
+    size_t released_ = 0; // bytes at the front already handed back
+    bool mapped_ = false; // from the system's page allocator rather than the heap
+};
+
+struct FileBufferReadResult {
+    FileReadResult::Status status = FileReadResult::Status::OpenFailed;
+    FileBuffer bytes;
+    std::string platformError;
+};
+
 // Reads the whole of a regular file in one read, within `limit`. Anything else (a FIFO, a device)
 // is refused without being opened, so that a read never waits for a writer that does not come.
 // A buffer over readBufferLimit() throws std::bad_alloc; the commands that read files catch it.
 FileReadResult readWholeFile(const std::string& path, FileSizeLimit limit);
+// The same read into a FileBuffer, for the large files that are walked once from the front.
+FileBufferReadResult readWholeFileBuffer(const std::string& path, FileSizeLimit limit);
 
 // The largest buffer one read may take for a file's bytes: beyond it the read fails as an
 // allocator that has run out of memory fails, with std::bad_alloc. Unlimited unless lowered; tests

@@ -18,7 +18,9 @@ struct ArchiveEntry : RegEntry {
     std::vector<RegEntry> hiddenChildren;
 
     ArchiveEntry() = default;
-    explicit ArchiveEntry(RegEntry entry) : RegEntry(std::move(entry)) {}
+    // A bank title or registration line; a line moved in is not copied on the way.
+    explicit ArchiveEntry(const RegEntry& entry) : RegEntry(entry) {}
+    explicit ArchiveEntry(RegEntry&& entry) : RegEntry(std::move(entry)) {}
 
     static ArchiveEntry category(std::string name) {
         ArchiveEntry e;

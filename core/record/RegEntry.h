@@ -16,17 +16,17 @@ struct RegEntry {
     int bankNumber = 0;  // 0-based bank and slot on the registration side, set by its
     int entryNumber = 0; // normalisation; never stored in a file
 
+    RegEntry() = default;
+    // A registration line holding `record`.
+    explicit RegEntry(const RegRecord& record) : record(record) {}
+
     static RegEntry bankLine(std::string title) {
         RegEntry e;
         e.bankTitle = std::move(title);
         e.isBankLine = true;
         return e;
     }
-    static RegEntry registration(const RegRecord& record) {
-        RegEntry e;
-        e.record = record;
-        return e;
-    }
+    static RegEntry registration(const RegRecord& record) { return RegEntry(record); }
 
     bool isRegistration() const { return !isBankLine; }
 };

@@ -166,8 +166,8 @@ RegRecord RegRecord::empty() {
 }
 
 RegRecord RegRecord::fromBytes(const uint8_t* data) {
-    RegRecord r;
-    r.assign(data);
+    RegRecord r{Uncleared{}};
+    std::memcpy(r.bytes_.data(), data, Size);
     return r;
 }
 
@@ -181,6 +181,10 @@ void RegRecord::assign(const uint8_t* data) {
 
 std::string RegRecord::title() const {
     return fieldText(bytes_.data() + kTitle, TitleSize);
+}
+
+std::string_view RegRecord::titleView() const {
+    return fieldView(bytes_.data() + kTitle, TitleSize);
 }
 
 std::string RegRecord::rawTitle() const {

@@ -76,6 +76,7 @@ public:
     RegRecord() : bytes_{} {}
     // A free slot: "<Empty>" and the default parameter block.
     static RegRecord empty();
+    // A copy of the 470 bytes at `data` (the memory is not cleared first).
     static RegRecord fromBytes(const uint8_t* data);
 
     const std::array<uint8_t, Size>& bytes() const { return bytes_; }
@@ -89,6 +90,8 @@ public:
 
     // Title: up to the first NUL, trailing white space removed. Setting copies at most 16 bytes.
     std::string title() const;
+    // The same text as a view into the record, valid while the record is.
+    std::string_view titleView() const;
     void setTitle(std::string_view title);
     // The title bytes up to the first NUL as they are, trailing blanks included: what the editor
     // shows, so that a title of blanks can be seen and kept.
@@ -229,6 +232,10 @@ public:
     int volumeLimit() const;
 
 private:
+    struct Uncleared {};
+    // For a record that is filled at once: the bytes are left as they are.
+    explicit RegRecord(Uncleared) {}
+
     uint8_t byte(size_t offset) const { return bytes_[offset]; }
     void setByte(size_t offset, int value) { bytes_[offset] = static_cast<uint8_t>(value); }
     int voiceAt(size_t offset) const;

@@ -69,17 +69,26 @@ bool ArchiveSide::isCategoryIndex(int index) const {
 }
 
 std::string ArchiveSide::lineText(int index) const {
+    std::string text;
+    appendLineText(index, text);
+    return text;
+}
+
+void ArchiveSide::appendLineText(int index, std::string& out) const {
     if (index < 0 || static_cast<size_t>(index) >= list_.size())
-        return {};
+        return;
     const ArchiveEntry& line = list_[index];
-    if (line.isCategory)
-        return line.categoryName;
-    if (line.isBankLine)
-        return line.bankTitle;
-    const std::string title = line.record.title();
-    if (line.record.active())
-        return "        " + title;
-    return "        {" + title + "}";
+    if (line.isCategory) {
+        out += line.categoryName;
+    } else if (line.isBankLine) {
+        out += line.bankTitle;
+    } else {
+        const bool active = line.record.active();
+        out += active ? "        " : "        {";
+        out += line.record.titleView();
+        if (!active)
+            out += '}';
+    }
 }
 
 int ArchiveSide::lastCategoryIndex() const {
@@ -155,25 +164,23 @@ void ArchiveSide::expandAllCategories() {
         if (line.isCategory && !line.expanded)
             total += line.hiddenChildren.size();
     }
-    // The list takes its final length first (the one step that may fail, leaving it as it was);
-    // then, from the back, every line moves to its place and the children of a collapsed
-    // category come out in front of the lines that follow it. A place is written only once the
-    // line that was there has moved on.
-    const size_t oldSize = list_.size();
-    list_.resize(total);
-    size_t write = total;
-    for (size_t read = oldSize; read-- > 0;) {
-        ArchiveEntry& line = list_[read];
-        if (line.isCategory && !line.expanded) {
-            std::vector<RegEntry> children = std::move(line.hiddenChildren);
-            line.hiddenChildren.clear();
+    // The new list takes its final size first (the one step that may fail, leaving the list as it
+    // was); then every line is moved once, straight to its place, and each category lets go of
+    // its hidden children as soon as they have moved out.
+    ArchiveList expanded;
+    expanded.reserve(total);
+    for (ArchiveEntry& line : list_) {
+        const bool collapsed = line.isCategory && !line.expanded;
+        std::vector<RegEntry> children;
+        if (collapsed) {
+            children.swap(line.hiddenChildren);
             line.expanded = true;
-            for (size_t k = children.size(); k-- > 0;)
-                list_[--write] = ArchiveEntry(std::move(children[k]));
         }
-        if (--write != read)
-            list_[write] = std::move(list_[read]);
+        expanded.push_back(std::move(line));
+        for (RegEntry& child : children)
+            expanded.emplace_back(std::move(child));
     }
+    list_.swap(expanded);
     lastCategory_ = -1;
 }
 

@@ -60,6 +60,8 @@ public:
 
     // Display.
     std::string lineText(int index) const;
+    // The same text appended to `out`, for a caller that fills one buffer with many lines.
+    void appendLineText(int index, std::string& out) const;
     unsigned treeFlags(int index) const;
     // A category line that shows a box: a click on it expands or collapses it.
     bool canToggle(int index) const;

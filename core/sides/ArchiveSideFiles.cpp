@@ -53,12 +53,8 @@ bool ArchiveSide::readArchive(const std::string& path) {
             path_.clear();
             return false;
         }
+        // The reader has marked the empty categories expanded; all others start collapsed.
         list_ = std::move(result.list);
-        for (ArchiveEntry& line : list_) {
-            // An empty category has nothing to hide; all others start collapsed.
-            if (line.isCategory && line.hiddenChildren.empty())
-                line.expanded = true;
-        }
         recomputeLastCategoryIndex();
         open_ = true;
         recent_.add(path_);

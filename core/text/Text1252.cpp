@@ -79,9 +79,17 @@ bool equalsIgnoreCase1252(std::string_view a, std::string_view b) {
 std::string utf8From1252(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 4);
-    for (char c : text)
-        appendUtf8(out, codePoint(static_cast<unsigned char>(c)));
+    appendUtf8From1252(text, out);
     return out;
+}
+
+void appendUtf8From1252(std::string_view text, std::string& out) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) < 0x80)
+            out += c; // ASCII is the same in both
+        else
+            appendUtf8(out, codePoint(static_cast<unsigned char>(c)));
+    }
 }
 
 namespace {
@@ -183,9 +191,13 @@ std::optional<std::string> utf8To1252Exact(std::string_view text, std::string* o
 }
 
 std::string fieldText(const uint8_t* field, size_t size) {
+    return std::string(fieldView(field, size));
+}
+
+std::string_view fieldView(const uint8_t* field, size_t size) {
     const void* nul = std::memchr(field, 0, size);
     const size_t len = nul ? static_cast<size_t>(static_cast<const uint8_t*>(nul) - field) : size;
-    return std::string(trimRight(std::string_view(reinterpret_cast<const char*>(field), len)));
+    return trimRight(std::string_view(reinterpret_cast<const char*>(field), len));
 }
 
 void setFieldText(uint8_t* field, size_t size, std::string_view text) {

@@ -18,6 +18,8 @@ bool equalsIgnoreCase1252(std::string_view a, std::string_view b);
 
 // Windows-1252 bytes to UTF-8; the five unassigned bytes map to the C1 control of the same value.
 std::string utf8From1252(std::string_view text);
+// The same, appended to `out`: a caller converting many lines reuses one buffer.
+void appendUtf8From1252(std::string_view text, std::string& out);
 // UTF-8 to Windows-1252; characters without a Windows-1252 byte become '?'.
 std::string utf8To1252(std::string_view text);
 // UTF-8 to Windows-1252 without substitution: nothing when a character has no Windows-1252 byte
@@ -26,6 +28,8 @@ std::optional<std::string> utf8To1252Exact(std::string_view text, std::string* o
 
 // Text of a fixed-size, NUL-padded field: up to the first NUL, trailing white space removed.
 std::string fieldText(const uint8_t* field, size_t size);
+// The same text as a view into the field.
+std::string_view fieldView(const uint8_t* field, size_t size);
 // Fills the field with NUL and copies at most `size` bytes of `text` (no terminator when full).
 void setFieldText(uint8_t* field, size_t size, std::string_view text);
 

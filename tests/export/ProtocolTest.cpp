@@ -245,3 +245,37 @@ TEST(Protocol, FileIsWrittenOrTheMessageIsGiven) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     fs::remove_all(dir);
 }
+
+TEST(Protocol, NumbersKeepTheirCellsAtEveryWidth) {
+    // Tempo, volume and bank number as one, two and three digits; a bank title cut by a NUL
+    // ends there, as the keyboard's text does.
+    struct Case {
+        int tempo;
+        int volume;
+        int bank;
+        const char* blankTempo;
+        const char* blankVolume;
+        const char* bankCell;
+    };
+    const Case cases[] = {
+        {5, 0, 0, "|    5  |", "|     0   |", "| 01/1 |"},
+        {60, 99, 9, "|   60  |", "|    99   |", "| 10/1 |"},
+        {300, 127, 63, "|  300  |", "|   127   |", "| 64/1 |"},
+    };
+    for (const Case& c : cases) {
+        RegEntry e = registration("Widths");
+        e.record.setTempo(c.tempo);
+        e.record.setVolume(VoicePart::R1, c.volume);
+        RegList lines = oneBank({e}, std::string("Bank\0hidden", 11));
+        lines[1].bankNumber = c.bank;
+        const std::string blank = linesOf(registrationProtocol(ProtocolType::Blank, lines))[2];
+        EXPECT_NE(blank.find(c.blankTempo), std::string::npos) << blank;
+        EXPECT_NE(blank.find(c.blankVolume), std::string::npos) << blank;
+        EXPECT_EQ(blank.rfind(std::string(c.bankCell) + " Bank             | Widths ", 0), 0u)
+            << blank;
+        const auto tab = fieldsOf(linesOf(registrationProtocol(ProtocolType::Tab, lines))[1]);
+        EXPECT_EQ(tab[1], "Bank");
+        EXPECT_EQ(tab[4], std::to_string(c.tempo));
+        EXPECT_EQ(tab[7], std::to_string(c.volume));
+    }
+}

@@ -201,6 +201,35 @@ TEST(ArchiveFile, ReadingAndWritingBackGivesTheSameBytes) {
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"copy.yra", "rich.yra"}));
 }
 
+// A file of several megabytes is read through memory that the reader hands back behind itself as
+// it goes; records and texts lying across those steps must come through whole.
+TEST(ArchiveFile, LargeFileReadsAndWritesBackTheSameBytes) {
+    TempDir dir;
+    Bytes original = header();
+    int registrations = 0;
+    for (int category = 0; category < 12; ++category) {
+        addCategory(original, "Category " + std::string(static_cast<size_t>(category * 37), 'c'));
+        for (int n = 0; n < 1000; ++n) {
+            if (n % 9 == 0)
+                addBank(original, std::string(static_cast<size_t>(n % 41), 'b'));
+            addRegistration(original, patternRecord(registrations++));
+        }
+    }
+    addCategory(original, "empty at the end");
+    ASSERT_GT(original.size(), 5u << 20);
+    const std::string path = dir.file("large.yra");
+    writeBytes(path, original);
+
+    const ArchiveReadResult read = readArchiveFile(path);
+    ASSERT_TRUE(read.ok);
+    ASSERT_EQ(read.list.size(), 13u);
+    EXPECT_EQ(archiveRegistrationCount(read.list), registrations);
+    EXPECT_EQ(read.list[11].hiddenChildren.back().record, patternRecord(registrations - 1));
+    EXPECT_TRUE(read.list[12].expanded);
+    EXPECT_EQ(buildArchiveImage(read.list), original);
+    EXPECT_EQ(parseExact(original).list.size(), read.list.size());
+}
+
 TEST(ArchiveFile, ExpandedAndCollapsedCategoriesWriteTheSameFile) {
     const Bytes original = richArchive();
     const ArchiveReadResult read = parseExact(original);

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -80,22 +81,53 @@ TEST(FileIoRead, RegularFilesWithinTheLimitAreRead) {
          Status::OpenFailed},
         {"folder", folder.path(), FileSizeLimit::atMost(100), Status::OpenFailed},
     };
+    // Both readers, into a vector and into a FileBuffer, take the same steps.
+    const auto check = [](const Case& c, Status status, size_t size, const std::string& error) {
+        EXPECT_EQ(status, c.status);
+        EXPECT_EQ(size, c.status == Status::Ok ? c.limit.most : 0u);
+        if (c.status == Status::TooLarge) {
+            EXPECT_EQ(error, std::strerror(EFBIG));
+        }
+        if (c.status == Status::OpenFailed) {
+            EXPECT_NE(error, "");
+        }
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const FileReadResult read = readWholeFile(c.path, c.limit);
-        EXPECT_EQ(read.status, c.status);
-        if (c.status == Status::Ok) {
-            EXPECT_EQ(read.bytes.size(), c.limit.most);
-        } else {
-            EXPECT_TRUE(read.bytes.empty());
-        }
-        if (c.status == Status::TooLarge) {
-            EXPECT_EQ(read.platformError, std::strerror(EFBIG));
-        }
-        if (c.status == Status::OpenFailed) {
-            EXPECT_NE(read.platformError, "");
+        check(c, read.status, read.bytes.size(), read.platformError);
+        const FileBufferReadResult buffered = readWholeFileBuffer(c.path, c.limit);
+        check(c, buffered.status, buffered.bytes.size(), buffered.platformError);
+        if (read.status == Status::Ok) {
+            EXPECT_TRUE(std::equal(read.bytes.begin(), read.bytes.end(), buffered.bytes.data()));
         }
     }
+}
+
+// A large file's buffer hands back its front while the rest stays as read.
+TEST(FileIoRead, BufferKeepsWhatFollowsTheReleasedPart) {
+    TempFolder folder;
+    const std::string path = folder.file("large.bin");
+    std::vector<uint8_t> bytes(3u << 20);
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<uint8_t>(i * 31 + i / 4099);
+    TempFolder::write(path, bytes);
+
+    FileBufferReadResult read = readWholeFileBuffer(path, FileSizeLimit::atMost(4u << 20));
+    ASSERT_EQ(read.status, Status::Ok);
+    ASSERT_EQ(read.bytes.size(), bytes.size());
+    // Steps that do not fall on a page, one behind the other, then one past the end.
+    for (size_t offset : {size_t{1} << 20 | 17, (size_t{2} << 20) + 4095, bytes.size() + 1}) {
+        read.bytes.releaseBefore(offset);
+        if (offset < bytes.size()) {
+            EXPECT_TRUE(std::equal(bytes.begin() + static_cast<std::ptrdiff_t>(offset), bytes.end(),
+                                   read.bytes.data() + offset));
+        }
+    }
+    // Moved, the buffer goes with its memory.
+    FileBuffer moved = std::move(read.bytes);
+    EXPECT_EQ(moved.size(), bytes.size());
+    EXPECT_TRUE(read.bytes.empty());
 }
 
 // Opening a FIFO waits for a writer and a device may never end: neither is opened.
@@ -133,6 +165,7 @@ TEST(FileIoRead, BufferOverTheReadBufferLimitFailsAsAnAllocation) {
     {
         const ReadBufferLimitScope limit(4095);
         EXPECT_THROW(readWholeFile(path, FileSizeLimit::atMost(1 << 20)), std::bad_alloc);
+        EXPECT_THROW(readWholeFileBuffer(path, FileSizeLimit::atMost(1 << 20)), std::bad_alloc);
     }
     const ReadBufferLimitScope limit(4096);
     EXPECT_EQ(readWholeFile(path, FileSizeLimit::atMost(1 << 20)).status, Status::Ok);
