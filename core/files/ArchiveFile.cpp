@@ -88,7 +88,7 @@ Scan scanRecords(const uint8_t* data, size_t size, std::vector<size_t>& recordsP
 
 // The build hands back the file's memory behind it in steps of this many bytes, so that the
 // file and the list built from it are not both held in full.
-constexpr size_t kReleaseStep = size_t{1} << 20;
+constexpr size_t kReleaseStep = size_t{2} << 20;
 
 // Second walk, over records the scan has found sound. Each line is made once in its place: a
 // registration straight from its bytes, a bank title line with its text.
@@ -116,7 +116,9 @@ ArchiveList buildList(const uint8_t* data, size_t size,
             ArchiveEntry& category = list.emplace_back();
             category.isBankLine = category.isCategory = true;
             category.categoryName = text;
-            category.hiddenChildren.reserve(recordsPerCategory[list.size() - 1]);
+            const size_t children = recordsPerCategory[list.size() - 1];
+            category.hiddenChildren.reserve(children);
+            prepareForWriting(category.hiddenChildren.data(), children * sizeof(RegEntry));
         } else {
             RegEntry& bank = list.back().hiddenChildren.emplace_back();
             bank.isBankLine = true;

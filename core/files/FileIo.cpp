@@ -91,6 +91,10 @@ FileBuffer::FileBuffer(size_t size) {
         data_ = static_cast<uint8_t*>(memory);
         size_ = size;
         mapped_ = true;
+        // Large pages where the system has them, and all of them at once: the read is about to
+        // fill every byte.
+        ::madvise(memory, size, MADV_HUGEPAGE);
+        prepareForWriting(memory, size);
         return;
     }
 #endif
@@ -129,6 +133,20 @@ void FileBuffer::free() {
     data_ = nullptr;
     size_ = released_ = 0;
     mapped_ = false;
+}
+
+void prepareForWriting(void* data, size_t size) {
+#if !defined(_WIN32) && defined(MADV_POPULATE_WRITE)
+    // Whole pages inside the block only: the pages at its edges may hold other data.
+    const size_t page = pageSize();
+    const auto begin = (reinterpret_cast<uintptr_t>(data) + page - 1) / page * page;
+    const auto end = (reinterpret_cast<uintptr_t>(data) + size) / page * page;
+    if (end > begin)
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
+#else
+    (void)data;
+    (void)size;
+#endif
 }
 
 void FileBuffer::releaseBefore(size_t offset) {

@@ -79,6 +79,11 @@ private:
     bool mapped_ = false; // from the system's page allocator rather than the heap
 };
 
+// Asks the system for the memory pages of a block that is about to be written in full, in one step
+// instead of one page fault per page (on a virtual machine each fault is costly). Only a hint:
+// where the platform cannot, the pages come as they are first written.
+void prepareForWriting(void* data, size_t size);
+
 struct FileBufferReadResult {
     FileReadResult::Status status = FileReadResult::Status::OpenFailed;
     FileBuffer bytes;
