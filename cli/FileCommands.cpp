@@ -72,15 +72,18 @@ int runList(CommandContext& context) {
         for (int i = 0; i < count; ++i)
             out.line1252(side.regLineText(i));
     } else {
-        if (context.args.has("--expand"))
-            workspace.expandAllCategories();
-        const ArchiveSide& side = workspace.archive();
-        const int count = static_cast<int>(side.list().size());
         std::string text; // one line's single-byte text, reused for every line
-        for (int i = 0; i < count; ++i) {
+        const auto print = [&](const auto& line) {
             text.clear();
-            side.appendLineText(i, text);
+            ArchiveSide::appendLineText(line, text);
             out.line1252(text);
+        };
+        const ArchiveList& list = workspace.archive().list();
+        if (context.args.has("--expand")) {
+            forEachExpandedLine(list, print);
+        } else {
+            for (const ArchiveEntry& line : list)
+                print(line);
         }
     }
     return ExitOk;

@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <type_traits>
 
 namespace tombrel::cli {
 
@@ -29,26 +30,46 @@ SearchOptions searchOptions(const ParsedArgs& args) {
     return options;
 }
 
-// Searches as the Search button does, once, and then on from each hit until the hits come round
-// again: every matching line once, in list order. `side` is the registration list or the archive
-// side; `appendText` appends a line's single-byte text to a string.
-template <class Side, class AppendText>
-void printAllHits(Side& side, const RegistrationMatcher& matcher, ConsoleInteraction& ui,
-                  std::ostream& stream, AppendText appendText) {
-    ListSelection selection; // nothing selected: the search starts at line 0
-    if (!searchNext(side, selection, matcher)) {
-        ui.warn(userMessage(msg::SearchTextNotFound));
-        return;
-    }
+// Every line that matches, once, in list order: what pressing Search again and again from the
+// first line shows until the hits come round again. "Searchtext not found!" when none does.
+// `lines` is the registration list.
+void printAllHits(const RegList& lines, const RegistrationMatcher& matcher, ConsoleInteraction& ui,
+                  std::ostream& stream, const RegistrationSide& side) {
     LineOutput out(stream);
+    bool found = false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (matcher.matches(lines[i])) {
+            out.line1252(side.regLineText(static_cast<int>(i)));
+            found = true;
+        }
+    }
+    if (!found)
+        ui.warn(userMessage(msg::SearchTextNotFound));
+}
+
+// The same over an archive with every category expanded; a category line is found by its name.
+void printAllHits(const ArchiveList& list, const RegistrationMatcher& matcher,
+                  ConsoleInteraction& ui, std::ostream& stream) {
+    LineOutput out(stream);
+    bool found = false;
     std::string text;
-    int last = -1;
-    do {
-        last = *selection.only();
+    const auto print = [&](const auto& line) {
         text.clear();
-        appendText(last, text);
+        ArchiveSide::appendLineText(line, text);
         out.line1252(text);
-    } while (searchNext(side, selection, matcher) && *selection.only() > last);
+        found = true;
+    };
+    forEachExpandedLine(list, [&](const auto& line) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(line)>, ArchiveEntry>) {
+            if (line.isCategory ? matcher.lineTextMatches(line.categoryName)
+                                : matcher.matches(static_cast<const RegEntry&>(line)))
+                print(line);
+        } else if (matcher.matches(line)) {
+            print(line);
+        }
+    });
+    if (!found)
+        ui.warn(userMessage(msg::SearchTextNotFound));
 }
 } // namespace
 
@@ -71,14 +92,9 @@ int runSearch(CommandContext& context) {
     const RegistrationMatcher matcher(text, searchOptions(context.args), names->table, names->disk);
     if (workspace.kind() == FileKind::RegistrationBackup) {
         const RegistrationSide& side = workspace.registrations();
-        printAllHits(side.lines(), matcher, context.ui, context.out,
-                     [&](int index, std::string& out) { out += side.regLineText(index); });
+        printAllHits(side.lines(), matcher, context.ui, context.out, side);
     } else {
-        // Expanded first, so that the hits come in list order and none is skipped.
-        workspace.expandAllCategories();
-        ArchiveSide& side = workspace.archive();
-        printAllHits(side, matcher, context.ui, context.out,
-                     [&](int index, std::string& out) { side.appendLineText(index, out); });
+        printAllHits(workspace.archive().list(), matcher, context.ui, context.out);
     }
     return ExitOk;
 }

@@ -19,6 +19,20 @@ enum class FileKind { RegistrationBackup, Archive };
 // (in any letter case), else to the archive reader, whose messages then say what is wrong.
 FileKind fileKindOf(const std::string& path);
 
+// Hands every line of an archive's display list to `visit`, in the order the list shows them with
+// every category expanded, without expanding one: a collapsed category's hidden lines come right
+// after it, before any lines that follow it. `visit` takes a const ArchiveEntry& (a line of the
+// list) or a const RegEntry& (a hidden line).
+template <class Visit> void forEachExpandedLine(const ArchiveList& list, Visit visit) {
+    for (const ArchiveEntry& line : list) {
+        visit(line);
+        if (line.isCategory && !line.expanded) {
+            for (const RegEntry& child : line.hiddenChildren)
+                visit(child);
+        }
+    }
+}
+
 class Workspace {
 public:
     explicit Workspace(ConsoleInteraction& ui);

@@ -264,6 +264,7 @@ std::vector<uint8_t> buildArchiveImage(const ArchiveList& list) {
 
     std::vector<uint8_t> image;
     image.reserve(sizer.size);
+    prepareForWriting(image.data(), sizer.size);
     ImageFiller filler{image, sizer.size};
     filler.header();
     emitRecords(list, filler);

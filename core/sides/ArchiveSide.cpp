@@ -1,6 +1,7 @@
 #include "core/sides/ArchiveSide.h"
 
 #include "core/files/ArchiveFile.h"
+#include "core/files/FileIo.h"
 #include "core/text/Text1252.h"
 
 #include <algorithm>
@@ -75,20 +76,27 @@ std::string ArchiveSide::lineText(int index) const {
 }
 
 void ArchiveSide::appendLineText(int index, std::string& out) const {
-    if (index < 0 || static_cast<size_t>(index) >= list_.size())
-        return;
-    const ArchiveEntry& line = list_[index];
-    if (line.isCategory) {
+    if (index >= 0 && static_cast<size_t>(index) < list_.size())
+        appendLineText(list_[index], out);
+}
+
+void ArchiveSide::appendLineText(const ArchiveEntry& line, std::string& out) {
+    if (line.isCategory)
         out += line.categoryName;
-    } else if (line.isBankLine) {
+    else
+        appendLineText(static_cast<const RegEntry&>(line), out);
+}
+
+void ArchiveSide::appendLineText(const RegEntry& line, std::string& out) {
+    if (line.isBankLine) {
         out += line.bankTitle;
-    } else {
-        const bool active = line.record.active();
-        out += active ? "        " : "        {";
-        out += line.record.titleView();
-        if (!active)
-            out += '}';
+        return;
     }
+    const bool active = line.record.active();
+    out += active ? "        " : "        {";
+    out += line.record.titleView();
+    if (!active)
+        out += '}';
 }
 
 int ArchiveSide::lastCategoryIndex() const {
@@ -169,6 +177,7 @@ void ArchiveSide::expandAllCategories() {
     // its hidden children as soon as they have moved out.
     ArchiveList expanded;
     expanded.reserve(total);
+    prepareForWriting(expanded.data(), total * sizeof(ArchiveEntry));
     for (ArchiveEntry& line : list_) {
         const bool collapsed = line.isCategory && !line.expanded;
         std::vector<RegEntry> children;

@@ -62,6 +62,10 @@ public:
     std::string lineText(int index) const;
     // The same text appended to `out`, for a caller that fills one buffer with many lines.
     void appendLineText(int index, std::string& out) const;
+    // The text of a line, in the list or hidden in a collapsed category (the text it shows once
+    // expanded), appended to `out`.
+    static void appendLineText(const ArchiveEntry& line, std::string& out);
+    static void appendLineText(const RegEntry& line, std::string& out);
     unsigned treeFlags(int index) const;
     // A category line that shows a box: a click on it expands or collapses it.
     bool canToggle(int index) const;
