@@ -68,6 +68,8 @@ namespace {
 constexpr size_t kMappedBufferSize = size_t{1} << 20;
 
 #ifndef _WIN32
+constexpr size_t kLargePageSize = size_t{2} << 20;
+
 size_t pageSize() {
     static const size_t size = [] {
         const long page = ::sysconf(_SC_PAGESIZE);
@@ -137,11 +139,18 @@ void FileBuffer::free() {
 
 void prepareForWriting(void* data, size_t size) {
 #if !defined(_WIN32) && defined(MADV_POPULATE_WRITE)
-    // Whole pages inside the block only: the pages at its edges may hold other data.
-    const size_t page = pageSize();
-    const auto begin = (reinterpret_cast<uintptr_t>(data) + page - 1) / page * page;
-    const auto end = (reinterpret_cast<uintptr_t>(data) + size) / page * page;
-    if (end > begin)
+    // Whole pages inside the block only: the pages at its edges may hold other data. Where the
+    // block spans whole large pages (2 MB), those are asked for as large pages: with small ones,
+    // every first access of a page costs as much again on a virtual machine.
+    const auto inside = [data, size](size_t page, uintptr_t& begin, uintptr_t& end) {
+        begin = (reinterpret_cast<uintptr_t>(data) + page - 1) / page * page;
+        end = (reinterpret_cast<uintptr_t>(data) + size) / page * page;
+        return end > begin;
+    };
+    uintptr_t begin = 0, end = 0;
+    if (inside(kLargePageSize, begin, end))
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+    if (inside(pageSize(), begin, end))
         ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
 #else
     (void)data;
