@@ -5,7 +5,10 @@
 #include "textform/JsonImportBuilder.h"
 #include "textform/JsonReader.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstdio>
+#include <filesystem>
 
 namespace tombrel::textform {
 
@@ -177,8 +180,10 @@ std::string writeJsonDocument(const TextFormDocument& document, const TextFormNa
     return text;
 }
 
-JsonImport readJsonDocument(std::string_view text, const TextFormNames& names) {
-    JsonReader reader(text);
+namespace {
+
+// The import fed from the reader's tokens.
+JsonImport readDocument(JsonReader& reader, const TextFormNames& names) {
     JsonImportBuilder builder(names);
     for (bool going = true; going;) {
         const JsonToken token = reader.next();
@@ -225,6 +230,13 @@ JsonImport readJsonDocument(std::string_view text, const TextFormNames& names) {
     return builder.finish();
 }
 
+} // namespace
+
+JsonImport readJsonDocument(std::string_view text, const TextFormNames& names) {
+    JsonReader reader(text);
+    return readDocument(reader, names);
+}
+
 std::optional<UserMessage> writeJsonFile(const std::string& path, const TextFormDocument& document,
                                          const TextFormNames& names) {
     AtomicFileWriter writer(path);
@@ -241,24 +253,57 @@ std::optional<UserMessage> writeJsonFile(const std::string& path, const TextForm
     return m;
 }
 
-// A JSON document takes about ten times its archive's bytes; 4 GiB holds the text of about
-// 900,000 registrations, and anything larger is refused before it is read.
+// A JSON document takes about eight times its archive's bytes; 4 GiB holds the text of about a
+// million registrations, and anything larger is refused before it is read.
 constexpr uint64_t kJsonFileLimit = uint64_t{4} << 30;
 
 JsonImport readJsonFile(const std::string& path, const TextFormNames& names) {
-    FileReadResult file = readWholeFile(path, FileSizeLimit::atMost(kJsonFileLimit));
-    if (file.status != FileReadResult::Status::Ok) {
+    auto refused = [](const Message& message, std::string platformError) {
         JsonImport result;
-        UserMessage m =
-            userMessage(file.status == FileReadResult::Status::OpenFailed ? msg::ErrorOpeningFile
-                                                                          : msg::ErrorReadingFile);
-        m.platformError = std::move(file.platformError);
+        UserMessage m = userMessage(message);
+        m.platformError = std::move(platformError);
         result.refusal = std::move(m);
         return result;
-    }
-    return readJsonDocument(
-        std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()),
-        names);
+    };
+    // Only a regular file is read: a FIFO or a device could keep the import waiting.
+    const std::filesystem::path fsPath = toFsPath(path);
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(fsPath, ec);
+    if (ec)
+        return refused(msg::ErrorOpeningFile, ec.message());
+    if (!std::filesystem::is_regular_file(status))
+        return refused(msg::ErrorOpeningFile, std::filesystem::is_directory(status)
+                                                  ? platformErrorText(EISDIR)
+                                                  : std::string());
+    errno = 0;
+    std::FILE* file = openFile(path, "rb");
+    if (!file)
+        return refused(msg::ErrorOpeningFile, platformErrorText(errno));
+    struct Closer {
+        std::FILE* file;
+        ~Closer() { std::fclose(file); }
+    } closer{file};
+    const uintmax_t length = std::filesystem::file_size(fsPath, ec);
+    if (ec)
+        return refused(msg::ErrorReadingFile, ec.message());
+    if (length > kJsonFileLimit)
+        return refused(msg::ErrorReadingFile, platformErrorText(EFBIG));
+
+    // The text is read a piece at a time as the reader asks for it; a read that fails ends the
+    // text there, and the import is refused with the platform's text instead of what the reader
+    // made of the cut-off text.
+    std::optional<int> readError;
+    JsonReader reader([&](char* into, size_t room) -> size_t {
+        errno = 0;
+        const size_t got = std::fread(into, 1, room, file);
+        if (got < room && std::ferror(file))
+            readError = errno;
+        return readError ? 0 : got;
+    });
+    JsonImport result = readDocument(reader, names);
+    if (readError)
+        return refused(msg::ErrorReadingFile, platformErrorText(*readError));
+    return result;
 }
 
 } // namespace tombrel::textform
