@@ -80,21 +80,19 @@ size_t utf8Length(const unsigned char* p, size_t left) {
 JsonReader::JsonReader(std::string_view text) : input_(text) {
     // A byte-order mark is not JSON, but editors write one; it carries nothing.
     if (input_.substr(0, 3) == "\xEF\xBB\xBF")
-        pos_ = lineStart_ = lineScanned_ = 3;
+        pos_ = lineStart_ = 3;
 }
 
 JsonReader::JsonReader(JsonSource source) : source_(std::move(source)), sourceDone_(false) {
     refill(kPiece);
     if (input_.substr(0, 3) == "\xEF\xBB\xBF")
-        pos_ = lineStart_ = lineScanned_ = 3;
+        pos_ = lineStart_ = 3;
 }
 
 void JsonReader::refill(size_t ahead) {
-    scanLines(pos_); // the lines of what is dropped
     const size_t keep = input_.size() - pos_;
     if (pos_ > 0 && keep > 0)
         std::memmove(buffer_.data(), buffer_.data() + pos_, keep);
-    lineScanned_ -= pos_;
     lineStart_ -= static_cast<std::ptrdiff_t>(pos_);
     pos_ = 0;
     const size_t want = std::max(kPiece, keep + std::max(ahead, kAhead));
@@ -110,22 +108,7 @@ void JsonReader::refill(size_t ahead) {
     input_ = std::string_view(buffer_.data(), filled);
 }
 
-void JsonReader::scanLines(size_t upTo) {
-    while (lineScanned_ < upTo) {
-        const void* nl = std::memchr(input_.data() + lineScanned_, '\n', upTo - lineScanned_);
-        if (!nl) {
-            lineScanned_ = upTo;
-            break;
-        }
-        const size_t nlAt = static_cast<size_t>(static_cast<const char*>(nl) - input_.data());
-        ++line_;
-        lineScanned_ = nlAt + 1;
-        lineStart_ = static_cast<std::ptrdiff_t>(lineScanned_);
-    }
-}
-
 void JsonReader::markPosition(size_t at) {
-    scanLines(at);
     position_.line = line_;
     position_.column = static_cast<int>(static_cast<std::ptrdiff_t>(at) - lineStart_) + 1;
 }
@@ -144,11 +127,16 @@ JsonToken JsonReader::fail(JsonSyntaxProblem problem, size_t at) {
     return token_;
 }
 
+// Line ends stand only in white space (a string must escape them), so the lines are counted here.
 void JsonReader::skipWhiteSpace() {
     while (pos_ < input_.size()) {
         const char c = input_[pos_];
-        if (c != ' ' && c != '\n' && c != '\r' && c != '\t')
+        if (c == '\n') {
+            ++line_;
+            lineStart_ = static_cast<std::ptrdiff_t>(pos_) + 1;
+        } else if (c != ' ' && c != '\r' && c != '\t') {
             break;
+        }
         ++pos_;
     }
 }

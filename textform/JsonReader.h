@@ -87,7 +87,6 @@ private:
     // Drops what has been read, keeping the current token's start, and takes more text; at least
     // `ahead` bytes past the start when the source has them.
     void refill(size_t ahead);
-    void scanLines(size_t upTo);
     JsonToken readValue();
     JsonToken readString(bool asKey);
     JsonToken readNumber();
@@ -99,9 +98,8 @@ private:
 
     std::string_view input_; // the text held: all of it, or the piece read from the source
     size_t pos_ = 0;
-    // Lines counted lazily: the line of lineStart_ and where it starts (before the piece held
-    // when the line began in a piece already dropped).
-    size_t lineScanned_ = 0;
+    // The line white space has reached and where it starts (before the piece held when the line
+    // began in a piece already dropped).
     int line_ = 1;
     std::ptrdiff_t lineStart_ = 0;
     JsonSource source_;

@@ -379,6 +379,14 @@ std::optional<int> noteOfName(std::string_view name) {
 // An object's members must all be among `allowed`.
 const FormMember* unknownMember(const FormValue& value,
                                 std::initializer_list<std::string_view> allowed) {
+    // As exported, the members stand in the order of `allowed`.
+    size_t inOrder = 0;
+    for (auto a = allowed.begin(); a != allowed.end() && inOrder < value.members.size(); ++a) {
+        if (value.members[inOrder].name == *a)
+            ++inOrder;
+    }
+    if (inOrder == value.members.size())
+        return nullptr;
     for (const FormMember& m : value.members) {
         bool known = false;
         for (std::string_view a : allowed)
