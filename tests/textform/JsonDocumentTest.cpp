@@ -452,6 +452,20 @@ TEST(JsonDocumentTest, NamesThatDisagreeAndMissingFieldsAreWarningsNotChanges) {
     }
 }
 
+TEST(JsonDocumentTest, AFileOfTheEarlierOneFieldALineLayoutStillImports) {
+    // examples/Demo.yra as the first version of the export wrote it, one field a line.
+    const std::string dir = TOMBREL_TEST_DATA_DIR;
+    const JsonImport imported = readJsonFile(dir + "/Demo-indented.json", kNames);
+    ASSERT_TRUE(imported.document) << imported.refusal->text(Language::English);
+    EXPECT_TRUE(imported.warnings.empty());
+    const ArchiveReadResult demo = readArchiveFile(dir + "/../../examples/Demo.yra");
+    ASSERT_TRUE(demo.ok);
+    EXPECT_EQ(imageOf(*imported.document), buildArchiveImage(demo.list));
+    // Written again, it takes today's layout and nothing else changes.
+    EXPECT_EQ(writeJsonDocument(*imported.document, kNames),
+              writeJsonDocument(textFormOfArchive(demo.list), kNames));
+}
+
 TEST(JsonDocumentTest, AnEmptyArchiveAndAnEmptyCategoryComeBack) {
     const std::vector<uint8_t> empty = buildArchiveImage({});
     const ArchiveReadResult read = parseArchive(empty.data(), empty.size(), "e.yra");
