@@ -5,6 +5,7 @@
 #include "textform/JsonImportBuilder.h"
 #include "textform/JsonReader.h"
 
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -16,12 +17,21 @@ namespace {
 
 // ---- Writing ---------------------------------------------------------------------------------
 
+// The bytes a JSON string must escape: control characters, the quote and the backslash.
+constexpr std::array<bool, 256> kMustEscape = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 0x20; ++c)
+        table[static_cast<size_t>(c)] = true;
+    table['"'] = table['\\'] = true;
+    return table;
+}();
+
 void appendEscaped(std::string& out, std::string_view text) {
     out += '"';
     size_t run = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x20 && c != '"' && c != '\\')
+        if (!kMustEscape[c])
             continue;
         out.append(text.data() + run, i - run);
         run = i + 1;
@@ -129,6 +139,10 @@ bool writeDocument(const TextFormDocument& document, const TextFormNames& names,
     }
     out += ",\n  \"lines\": [";
     RegFormExporter exporter(names);
+    // What goes before each field's value: the separator and the quoted key, made once (the
+    // fields come in the same order for every registration).
+    std::vector<std::string> keys;
+    std::vector<const char*> keyOf;
     for (size_t i = 0; i < document.lines.size(); ++i) {
         const TextFormLine& line = document.lines[i];
         out += i == 0 ? "\n    " : ",\n    ";
@@ -148,11 +162,17 @@ bool writeDocument(const TextFormDocument& document, const TextFormNames& names,
         case TextFormLine::Type::Registration: {
             const std::vector<FormField>& fields = exporter.fields(line.record);
             out += "{\"registration\": {";
+            keys.resize(fields.size());
+            keyOf.resize(fields.size());
             for (size_t f = 0; f < fields.size(); ++f) {
-                if (f > 0)
-                    out += ", ";
-                appendEscaped(out, fields[f].name);
-                out += ": ";
+                std::string& key = keys[f];
+                if (keyOf[f] != fields[f].name.data()) {
+                    keyOf[f] = fields[f].name.data();
+                    key = f > 0 ? ", " : "";
+                    appendEscaped(key, fields[f].name);
+                    key += ": ";
+                }
+                out += key;
                 appendValue(out, fields[f].value);
             }
             out += "}}";
