@@ -5,6 +5,7 @@
 #include "textform/JsonImportBuilder.h"
 #include "textform/JsonReader.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -202,9 +203,14 @@ std::string writeJsonDocument(const TextFormDocument& document, const TextFormNa
 
 namespace {
 
+constexpr size_t kMostLinesExpected = size_t{1} << 20;
+
 // The import fed from the reader's tokens.
-JsonImport readDocument(JsonReader& reader, const TextFormNames& names) {
+JsonImport readDocument(JsonReader& reader, const TextFormNames& names, size_t textBytes) {
     JsonImportBuilder builder(names);
+    // An exported registration takes about 3,800 bytes of text and a bank line 20: room for a line
+    // every 2 KiB is rarely too little, and what is too much stays untouched address space.
+    builder.expectLines(std::min(textBytes / 2048, kMostLinesExpected));
     for (bool going = true; going;) {
         const JsonToken token = reader.next();
         const int line = reader.position().line;
@@ -254,7 +260,7 @@ JsonImport readDocument(JsonReader& reader, const TextFormNames& names) {
 
 JsonImport readJsonDocument(std::string_view text, const TextFormNames& names) {
     JsonReader reader(text);
-    return readDocument(reader, names);
+    return readDocument(reader, names, text.size());
 }
 
 std::optional<UserMessage> writeJsonFile(const std::string& path, const TextFormDocument& document,
@@ -320,7 +326,7 @@ JsonImport readJsonFile(const std::string& path, const TextFormNames& names) {
             readError = errno;
         return readError ? 0 : got;
     });
-    JsonImport result = readDocument(reader, names);
+    JsonImport result = readDocument(reader, names, static_cast<size_t>(length));
     if (readError)
         return refused(msg::ErrorReadingFile, platformErrorText(*readError));
     return result;

@@ -22,6 +22,8 @@ namespace tombrel::textform {
 class JsonImportBuilder {
 public:
     explicit JsonImportBuilder(const TextFormNames& names);
+    // Room for about this many lines, so that a large document's lines are not moved as it grows.
+    void expectLines(size_t count) { document_.lines.reserve(count); }
 
     // Each returns false once the document is refused; nothing more is fed after that.
     bool beginObject(int line);

@@ -1,6 +1,7 @@
 #include "textform/JsonReader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace tombrel::textform {
@@ -16,6 +17,14 @@ constexpr size_t kMaxDepth = 256;
 constexpr size_t kPiece = size_t{1} << 20;
 constexpr size_t kAhead = size_t{64} << 10;
 constexpr size_t kMargin = 16;
+
+// The bytes a string holds as they are: printable ASCII but the quote and the backslash.
+constexpr std::array<bool, 256> kPlainInString = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0x20; c < 0x80; ++c)
+        table[static_cast<size_t>(c)] = c != '"' && c != '\\';
+    return table;
+}();
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -330,6 +339,8 @@ JsonToken JsonReader::readString(bool asKey) {
     size_t runStart = i;
     bool escaped = false;
     for (;;) {
+        while (i < n && kPlainInString[static_cast<unsigned char>(input_[i])])
+            ++i;
         if (i >= n)
             return fail(JsonSyntaxProblem::UnexpectedEnd, i);
         const auto c = static_cast<unsigned char>(input_[i]);
