@@ -17,7 +17,8 @@
 
 namespace tombrel::textform {
 
-// The document's text: UTF-8, two-space indents, one field a line, a newline at the end.
+// The document's text: UTF-8, the header one key a line and every line of the list on one line of
+// its own (a registration with all its fields), a newline at the end.
 std::string writeJsonDocument(const TextFormDocument& document, const TextFormNames& names);
 
 struct JsonImport {

@@ -1,5 +1,7 @@
 #include "textform/JsonReader.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace tombrel::textform {
@@ -8,6 +10,21 @@ namespace {
 
 // Nesting deeper than this is refused rather than followed (a document needs four levels).
 constexpr size_t kMaxDepth = 256;
+
+// Reading from a source: the piece taken at a time, and how much must lie ahead of a token for
+// it to be read without looking at the piece's end. A token that comes within kMargin of the end
+// is read again with more text in.
+constexpr size_t kPiece = size_t{1} << 20;
+constexpr size_t kAhead = size_t{64} << 10;
+constexpr size_t kMargin = 16;
+
+// The bytes a string holds as they are: printable ASCII but the quote and the backslash.
+constexpr std::array<bool, 256> kPlainInString = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0x20; c < 0x80; ++c)
+        table[static_cast<size_t>(c)] = c != '"' && c != '\\';
+    return table;
+}();
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -72,36 +89,63 @@ size_t utf8Length(const unsigned char* p, size_t left) {
 JsonReader::JsonReader(std::string_view text) : input_(text) {
     // A byte-order mark is not JSON, but editors write one; it carries nothing.
     if (input_.substr(0, 3) == "\xEF\xBB\xBF")
-        pos_ = lineStart_ = lineScanned_ = 3;
+        pos_ = lineStart_ = 3;
+}
+
+JsonReader::JsonReader(JsonSource source) : source_(std::move(source)), sourceDone_(false) {
+    refill(kPiece);
+    if (input_.substr(0, 3) == "\xEF\xBB\xBF")
+        pos_ = lineStart_ = 3;
+}
+
+void JsonReader::refill(size_t ahead) {
+    const size_t keep = input_.size() - pos_;
+    if (pos_ > 0 && keep > 0)
+        std::memmove(buffer_.data(), buffer_.data() + pos_, keep);
+    lineStart_ -= static_cast<std::ptrdiff_t>(pos_);
+    pos_ = 0;
+    const size_t want = std::max(kPiece, keep + std::max(ahead, kAhead));
+    if (buffer_.size() < want)
+        buffer_.resize(want);
+    size_t filled = keep;
+    while (!sourceDone_ && filled < buffer_.size()) {
+        const size_t got = source_(buffer_.data() + filled, buffer_.size() - filled);
+        if (got == 0)
+            sourceDone_ = true;
+        filled += got;
+    }
+    input_ = std::string_view(buffer_.data(), filled);
 }
 
 void JsonReader::markPosition(size_t at) {
-    while (lineScanned_ < at) {
-        const void* nl = std::memchr(input_.data() + lineScanned_, '\n', at - lineScanned_);
-        if (!nl) {
-            lineScanned_ = at;
-            break;
-        }
-        const size_t nlAt = static_cast<size_t>(static_cast<const char*>(nl) - input_.data());
-        ++line_;
-        lineStart_ = lineScanned_ = nlAt + 1;
-    }
     position_.line = line_;
-    position_.column = static_cast<int>(at - lineStart_) + 1;
+    position_.column = static_cast<int>(static_cast<std::ptrdiff_t>(at) - lineStart_) + 1;
+}
+
+JsonToken JsonReader::needMore() {
+    needMore_ = true;
+    return token_;
 }
 
 JsonToken JsonReader::fail(JsonSyntaxProblem problem, size_t at) {
+    if (!sourceDone_ && at + kMargin > input_.size())
+        return needMore(); // the fault may be only the end of the piece
     markPosition(at);
     problem_ = problem;
     token_ = JsonToken::Error;
     return token_;
 }
 
+// Line ends stand only in white space (a string must escape them), so the lines are counted here.
 void JsonReader::skipWhiteSpace() {
     while (pos_ < input_.size()) {
         const char c = input_[pos_];
-        if (c != ' ' && c != '\n' && c != '\r' && c != '\t')
+        if (c == '\n') {
+            ++line_;
+            lineStart_ = static_cast<std::ptrdiff_t>(pos_) + 1;
+        } else if (c != ' ' && c != '\r' && c != '\t') {
             break;
+        }
         ++pos_;
     }
 }
@@ -116,9 +160,25 @@ JsonToken JsonReader::next() {
     if (token_ == JsonToken::End)
         return token_;
     started_ = true;
+    size_t ahead = kAhead;
+    for (;;) {
+        if (!sourceDone_ && input_.size() - pos_ < ahead)
+            refill(ahead);
+        const JsonToken token = nextToken();
+        if (!needMore_)
+            return token;
+        // Read again from the token's start with twice the text ahead of it.
+        needMore_ = false;
+        ahead = 2 * std::max(ahead, input_.size() - pos_);
+    }
+}
+
+JsonToken JsonReader::nextToken() {
     for (;;) {
         skipWhiteSpace();
         if (pos_ >= input_.size()) {
+            if (!sourceDone_)
+                return needMore();
             if (expect_ == Expect::Done) {
                 markPosition(pos_);
                 token_ = JsonToken::End;
@@ -164,8 +224,7 @@ JsonToken JsonReader::next() {
                 return fail(JsonSyntaxProblem::UnexpectedCharacter, pos_);
             return readString(true);
         case Expect::Value:
-            if (c == ']' && !stack_.empty() && !stack_.back() && pos_ > 0 &&
-                token_ == JsonToken::BeginArray) {
+            if (c == ']' && !stack_.empty() && !stack_.back() && token_ == JsonToken::BeginArray) {
                 markPosition(pos_++);
                 stack_.pop_back();
                 valueDone();
@@ -258,6 +317,8 @@ JsonToken JsonReader::readNumber() {
         while (i < n && isDigit(input_[i]))
             ++i;
     }
+    if (!sourceDone_ && i + kMargin > n)
+        return needMore(); // the number may go on in the next piece
     const uint64_t limit = negative ? uint64_t{1} << 63 : (uint64_t{1} << 63) - 1;
     isInteger_ = integer && !overflow && magnitude <= limit;
     if (isInteger_)
@@ -278,6 +339,8 @@ JsonToken JsonReader::readString(bool asKey) {
     size_t runStart = i;
     bool escaped = false;
     for (;;) {
+        while (i < n && kPlainInString[static_cast<unsigned char>(input_[i])])
+            ++i;
         if (i >= n)
             return fail(JsonSyntaxProblem::UnexpectedEnd, i);
         const auto c = static_cast<unsigned char>(input_[i]);

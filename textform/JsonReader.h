@@ -5,7 +5,9 @@
 // read without building a tree. Every token carries its line and column; a syntax error stops the
 // reader at the place where the text went wrong.
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,9 +48,16 @@ struct JsonPosition {
     int column = 1; // 1-based, in bytes
 };
 
+// Where more text comes from: fills up to `room` bytes at `into` and says how many it gave, 0 at
+// the end of the text.
+using JsonSource = std::function<size_t(char* into, size_t room)>;
+
 class JsonReader {
 public:
     explicit JsonReader(std::string_view text);
+    // Reads the text piece by piece, so that a large file is never held whole; a token's text stays
+    // valid until the next call to next().
+    explicit JsonReader(JsonSource source);
 
     // Reads the next token and returns it; after End or Error it keeps returning that.
     JsonToken next();
@@ -71,6 +80,13 @@ private:
     enum class Expect : uint8_t { Value, KeyOrEnd, Key, Colon, CommaOrEnd, Done };
 
     JsonToken fail(JsonSyntaxProblem problem, size_t at);
+    JsonToken nextToken();
+    // A token that runs into the end of the piece held while the source has more: it is read
+    // again once more text is in.
+    JsonToken needMore();
+    // Drops what has been read, keeping the current token's start, and takes more text; at least
+    // `ahead` bytes past the start when the source has them.
+    void refill(size_t ahead);
     JsonToken readValue();
     JsonToken readString(bool asKey);
     JsonToken readNumber();
@@ -80,12 +96,16 @@ private:
     // After a value: what the enclosing container expects next.
     void valueDone();
 
-    std::string_view input_;
+    std::string_view input_; // the text held: all of it, or the piece read from the source
     size_t pos_ = 0;
-    // Lines counted lazily: the line of lineStart_ and where it starts.
-    size_t lineScanned_ = 0;
+    // The line white space has reached and where it starts (before the piece held when the line
+    // began in a piece already dropped).
     int line_ = 1;
-    size_t lineStart_ = 0;
+    std::ptrdiff_t lineStart_ = 0;
+    JsonSource source_;
+    std::string buffer_;
+    bool sourceDone_ = true;
+    bool needMore_ = false;
 
     JsonToken token_ = JsonToken::Error;
     JsonSyntaxProblem problem_ = JsonSyntaxProblem::None;

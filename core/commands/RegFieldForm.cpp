@@ -85,6 +85,17 @@ const std::vector<std::string>& runKeys() {
     return keys;
 }
 
+// The names of the notes 0..127, made once.
+const std::vector<std::string>& noteNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> n;
+        for (int note = 0; note < 128; ++note)
+            n.push_back(noteName(note));
+        return n;
+    }();
+    return names;
+}
+
 bool inRange(long long n, long long lo, long long hi) {
     return n >= lo && n <= hi;
 }
@@ -207,7 +218,7 @@ const std::vector<FormField>& RegFormExporter::fields(const RegRecord& record) {
         }
         case FieldKind::Note:
             if (inRange(v.number, 0, 127)) {
-                const std::string& note = noteName(static_cast<int>(v.number));
+                const std::string& note = noteNames()[static_cast<size_t>(v.number)];
                 if (plain) {
                     setText(out, note);
                 } else {
@@ -283,6 +294,22 @@ void RegRecordForm::begin(TextFormPlace place) {
     rawGiven_ = false;
     runGiven_.assign(runs().size(), false);
     warnings_.clear();
+    nextRow_ = 0;
+}
+
+const std::string& RegRecordForm::voiceNameOf(const RegField& field, const VoiceTriple& voice) {
+    const int key = voice.key();
+    auto name = voiceNames_.find(key);
+    if (name == voiceNames_.end())
+        name = voiceNames_.emplace(key, voiceName(field, voice, names_)).first;
+    return name->second;
+}
+
+const std::string& RegRecordForm::styleNameOf(const RegField& field, long long index) {
+    auto name = styleNames_.find(index);
+    if (name == styleNames_.end())
+        name = styleNames_.emplace(index, styleName(field, index, names_)).first;
+    return name->second;
 }
 
 std::optional<UserMessage> RegRecordForm::set(std::string_view key, const FormValue& value,
@@ -294,13 +321,21 @@ std::optional<UserMessage> RegRecordForm::set(std::string_view key, const FormVa
         rawGiven_ = true;
         return setRaw(value, place);
     }
-    const auto found = fieldIndex().find(key);
-    if (found == fieldIndex().end())
-        return textFormMessage(msg::JsonUnknownKey, place, key);
-    if (given_[found->second])
+    // A document as written has the fields in the table's order: the row after the last one is
+    // tried before the index.
+    const std::vector<RegField>& table = regFields();
+    size_t row = nextRow_;
+    if (row >= table.size() || table[row].name != key) {
+        const auto found = fieldIndex().find(key);
+        if (found == fieldIndex().end())
+            return textFormMessage(msg::JsonUnknownKey, place, key);
+        row = found->second;
+    }
+    if (given_[row])
         return textFormMessage(msg::JsonDuplicateKey, place, key);
-    given_[found->second] = true;
-    return setField(regFields()[found->second], value, place);
+    given_[row] = true;
+    nextRow_ = row + 1;
+    return setField(table[row], value, place);
 }
 
 namespace {
@@ -331,19 +366,27 @@ std::string_view formExample(const RegField& field) {
 }
 
 std::optional<int> noteOfName(std::string_view name) {
-    static const std::unordered_map<std::string, int> notes = [] {
-        std::unordered_map<std::string, int> map;
+    static const std::unordered_map<std::string_view, int> notes = [] {
+        std::unordered_map<std::string_view, int> map;
         for (int n = 0; n < 128; ++n)
-            map.emplace(noteName(n), n);
+            map.emplace(noteNames()[static_cast<size_t>(n)], n);
         return map;
     }();
-    const auto found = notes.find(std::string(name));
+    const auto found = notes.find(name);
     return found == notes.end() ? std::nullopt : std::optional<int>(found->second);
 }
 
 // An object's members must all be among `allowed`.
 const FormMember* unknownMember(const FormValue& value,
                                 std::initializer_list<std::string_view> allowed) {
+    // As exported, the members stand in the order of `allowed`.
+    size_t inOrder = 0;
+    for (auto a = allowed.begin(); a != allowed.end() && inOrder < value.members.size(); ++a) {
+        if (value.members[inOrder].name == *a)
+            ++inOrder;
+    }
+    if (inOrder == value.members.size())
+        return nullptr;
     for (const FormMember& m : value.members) {
         bool known = false;
         for (std::string_view a : allowed)
@@ -440,7 +483,7 @@ std::optional<UserMessage> RegRecordForm::setField(const RegField& field, const 
         const FormValue* given = value.member("name");
         if (given && given->type != Type::Null && given->type != Type::Text)
             return wrongForm();
-        if (given && given->type == Type::Text && given->text != voiceName(field, v.voice, names_))
+        if (given && given->type == Type::Text && given->text != voiceNameOf(field, v.voice))
             warnings_.push_back(textFormMessage(msg::JsonNameMismatch, place, name, given->text));
         break;
     }
@@ -476,7 +519,7 @@ std::optional<UserMessage> RegRecordForm::setField(const RegField& field, const 
         const FormValue* given = value.member("name");
         if (given && given->type != Type::Null && given->type != Type::Text)
             return wrongForm();
-        if (given && given->type == Type::Text && given->text != styleName(field, index, names_))
+        if (given && given->type == Type::Text && given->text != styleNameOf(field, index))
             warnings_.push_back(textFormMessage(msg::JsonNameMismatch, place, name, given->text));
         break;
     }
@@ -620,7 +663,8 @@ std::optional<UserMessage> RegRecordForm::setRaw(const FormValue& value, TextFor
         runGiven_[run] = true;
         const KeptRun& kept = runs()[run];
         // Two hex digits a byte; blanks between bytes are allowed and ignored.
-        std::vector<uint8_t> bytes;
+        std::array<uint8_t, RegRecord::Size> bytes;
+        size_t count = 0;
         bool ok = m.value.type == Type::Text;
         int high = -1;
         for (char c : ok ? std::string_view(m.value.text) : std::string_view()) {
@@ -639,16 +683,19 @@ std::optional<UserMessage> RegRecordForm::setRaw(const FormValue& value, TextFor
             }
             if (high < 0) {
                 high = digit;
+            } else if (count == kept.length) {
+                ok = false; // more bytes than the run has
+                break;
             } else {
-                bytes.push_back(static_cast<uint8_t>(high * 16 + digit));
+                bytes[count++] = static_cast<uint8_t>(high * 16 + digit);
                 high = -1;
             }
         }
-        if (!ok || high >= 0 || bytes.size() != kept.length) {
+        if (!ok || high >= 0 || count != kept.length) {
             return textFormMessage(msg::JsonWrongForm, place, std::string("raw.") + m.name,
                                    keptRunHex(kept, RegRecord::empty()));
         }
-        for (size_t i = 0; i < bytes.size(); ++i) {
+        for (size_t i = 0; i < count; ++i) {
             // The bits a field interprets belong to that field, not to "raw".
             if ((bytes[i] & ~kept.mask) != 0)
                 return textFormMessage(msg::JsonRawOutside, place, m.name);

@@ -97,6 +97,9 @@ private:
     std::optional<UserMessage> setField(const RegField& field, const FormValue& value,
                                         TextFormPlace place);
     std::optional<UserMessage> setRaw(const FormValue& value, TextFormPlace place);
+    // The names the numbers give, looked up once for a document.
+    const std::string& voiceNameOf(const RegField& field, const VoiceTriple& voice);
+    const std::string& styleNameOf(const RegField& field, long long index);
 
     const TextFormNames& names_;
     TextFormPlace place_;
@@ -105,6 +108,9 @@ private:
     bool rawGiven_ = false;
     std::vector<bool> runGiven_; // by kept run
     std::vector<UserMessage> warnings_;
+    size_t nextRow_ = 0; // the row the field table's order expects next
+    std::unordered_map<int, std::string> voiceNames_;       // by voice key
+    std::unordered_map<long long, std::string> styleNames_; // by style index
 };
 
 } // namespace tombrel

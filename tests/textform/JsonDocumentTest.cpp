@@ -347,18 +347,66 @@ TEST(JsonDocumentTest, RefusesWithAMessageNamingTheLineAndField) {
     }
 }
 
+// The text line of the second registration's "Tempo" in `text`.
+int secondTempoLine(const std::string& text) {
+    size_t at = text.find("\"Tempo\"");
+    at = text.find("\"Tempo\"", at + 1);
+    return 1 + static_cast<int>(std::count(text.begin(), text.begin() + at, '\n'));
+}
+
 TEST(JsonDocumentTest, ARefusalNamesTheTextLineOfTheField) {
     const Sample sample = sampleBackup();
     json edited = sample.doc;
     edited["lines"][2]["registration"]["Tempo"] = 10;
-    const std::string text = edited.dump(2);
-    // nlohmann writes one member a line: the text line is where "Tempo" of that line stands.
-    size_t at = text.find("\"Tempo\"");
-    at = text.find("\"Tempo\"", at + 1);
-    const int line = 1 + static_cast<int>(std::count(text.begin(), text.begin() + at, '\n'));
-    const JsonImport imported = importText(text);
-    ASSERT_TRUE(imported.refusal);
-    EXPECT_EQ(imported.refusal->numbers, (std::vector<long long>{3, line, 10, 32, 280}));
+    // As exported, a registration is one line: the second registration's tempo set to 10 there.
+    std::string exported = writeJsonDocument(*importText(sample.doc.dump()).document, kNames);
+    const size_t tempo = exported.find("\"Tempo\": ", exported.find("\"Tempo\": ") + 1) + 9;
+    exported.replace(tempo, exported.find(',', tempo) - tempo, "10");
+    const struct {
+        const char* layout;
+        std::string text;
+    } cases[] = {
+        {"as exported", exported},
+        {"re-indented", edited.dump(2)}, // nlohmann writes one member a line
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.layout);
+        const JsonImport imported = importText(c.text);
+        ASSERT_TRUE(imported.refusal);
+        EXPECT_EQ(imported.refusal->numbers,
+                  (std::vector<long long>{3, secondTempoLine(c.text), 10, 32, 280}));
+    }
+}
+
+TEST(JsonDocumentTest, EveryLineOfTheListStandsOnATextLineOfItsOwn) {
+    // What version control diffs well: a changed registration is one changed text line.
+    std::mt19937 rng(7);
+    const std::vector<uint8_t> image = randomArchive(rng);
+    const ArchiveReadResult read = parseArchive(image.data(), image.size(), "random.yra");
+    ASSERT_TRUE(read.ok);
+    const TextFormDocument document = textFormOfArchive(read.list);
+    const std::string text = writeJsonDocument(document, kNames);
+    std::vector<std::string> textLines;
+    for (size_t at = 0, nl; (nl = text.find('\n', at)) != std::string::npos; at = nl + 1)
+        textLines.push_back(text.substr(at, nl - at));
+    const std::vector<std::string> header = {"{", "  \"format\": \"tombrel\",", "  \"version\": 1,",
+                                             "  \"kind\": \"archive\",", "  \"lines\": ["};
+    ASSERT_GT(document.lines.size(), 2u);
+    ASSERT_EQ(textLines.size(), header.size() + document.lines.size() + 2);
+    EXPECT_EQ(std::vector<std::string>(textLines.begin(), textLines.begin() + 5), header);
+    const json parsed = json::parse(text);
+    for (size_t i = 0; i < document.lines.size(); ++i) {
+        SCOPED_TRACE("list line " + std::to_string(i + 1));
+        std::string line = textLines[header.size() + i];
+        ASSERT_EQ(line.substr(0, 5), "    {");
+        if (i + 1 < document.lines.size()) {
+            ASSERT_EQ(line.back(), ',');
+            line.pop_back();
+        }
+        EXPECT_EQ(json::parse(line), parsed["lines"][i]);
+    }
+    EXPECT_EQ(textLines[textLines.size() - 2], "  ]");
+    EXPECT_EQ(textLines.back(), "}");
 }
 
 TEST(JsonDocumentTest, ASyntaxErrorGivesTheParsersPosition) {
@@ -402,6 +450,20 @@ TEST(JsonDocumentTest, NamesThatDisagreeAndMissingFieldsAreWarningsNotChanges) {
         const std::string& want = expected[i];
         EXPECT_EQ(got.substr(got.find(')')), want.substr(want.find(')')));
     }
+}
+
+TEST(JsonDocumentTest, AFileOfTheEarlierOneFieldALineLayoutStillImports) {
+    // examples/Demo.yra as the first version of the export wrote it, one field a line.
+    const std::string dir = TOMBREL_TEST_DATA_DIR;
+    const JsonImport imported = readJsonFile(dir + "/Demo-indented.json", kNames);
+    ASSERT_TRUE(imported.document) << imported.refusal->text(Language::English);
+    EXPECT_TRUE(imported.warnings.empty());
+    const ArchiveReadResult demo = readArchiveFile(dir + "/../../examples/Demo.yra");
+    ASSERT_TRUE(demo.ok);
+    EXPECT_EQ(imageOf(*imported.document), buildArchiveImage(demo.list));
+    // Written again, it takes today's layout and nothing else changes.
+    EXPECT_EQ(writeJsonDocument(*imported.document, kNames),
+              writeJsonDocument(textFormOfArchive(demo.list), kNames));
 }
 
 TEST(JsonDocumentTest, AnEmptyArchiveAndAnEmptyCategoryComeBack) {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -202,6 +203,79 @@ TEST(JsonReaderTest, SkipsAWholeValueAndGoesOnAfterIt) {
 
 TEST(JsonReaderTest, ABomBeforeTheDocumentIsSkipped) {
     EXPECT_TRUE(readsWhole("\xEF\xBB\xBF{\"a\": 1}"));
+}
+
+// ---- Reading from a source ---------------------------------------------------------------------
+
+// Every token of a text as one line: kind, text (of the tokens that have one), integer, position,
+// problem.
+std::vector<std::string> tokensOf(JsonReader& reader) {
+    std::vector<std::string> out;
+    for (;;) {
+        const JsonToken t = reader.next();
+        const bool hasText =
+            t == JsonToken::Key || t == JsonToken::String || t == JsonToken::Number;
+        out.push_back(std::to_string(static_cast<int>(t)) + " " +
+                      (hasText ? std::string(reader.text()) : std::string()) + " " +
+                      (t == JsonToken::Number && reader.isInteger()
+                           ? std::to_string(reader.integer())
+                           : "-") +
+                      " " + std::to_string(reader.position().line) + ":" +
+                      std::to_string(reader.position().column) + " " +
+                      std::to_string(static_cast<int>(reader.problem())));
+        if (t == JsonToken::End || t == JsonToken::Error)
+            return out;
+    }
+}
+
+TEST(JsonReaderTest, ReadsATextFromASourceAsItReadsItWhole) {
+    // Texts of several megabytes, so that tokens, escapes, line ends and faults fall on the ends
+    // of the pieces the reader holds, and tokens longer than what it keeps ahead of a token.
+    std::string many = "[\n";
+    for (int i = 0; i < 60000; ++i) {
+        many += "  {\"n\": " + std::to_string(i * 7919 - 400000) +
+                ", \"s\": \"a\\u00e9\\n\xc3\xa9" + std::string(static_cast<size_t>(i % 13), 'x') +
+                "\", \"f\": [1.5e3, true, null]},\n";
+    }
+    many += "  0\n]\n";
+    const std::string longString = "\"" + std::string(300000, 'y') + "\\ud83d\\ude00\"";
+    const std::string longNumber = std::string(1 << 20, ' ') + "[" + std::string(200000, '7') + "]";
+    const struct {
+        const char* what;
+        std::string text;
+    } cases[] = {
+        {"many small tokens", many},
+        {"a string longer than the piece", longString},
+        {"white space, then a long number", longNumber},
+        {"a fault after megabytes", many.substr(0, many.size() - 9) + "\n  ,, ]"},
+        {"cut off inside a string", many.substr(0, many.size() / 2 + 3)},
+        {"cut off inside a long string", longString.substr(0, 250000)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        JsonReader whole(c.text);
+        const std::vector<std::string> expected = tokensOf(whole);
+        for (size_t piece : {size_t{7}, size_t{4093}, size_t{1} << 20}) {
+            SCOPED_TRACE("pieces of " + std::to_string(piece));
+            size_t at = 0;
+            JsonReader pieces([&](char* into, size_t room) {
+                const size_t n = std::min({piece, room, c.text.size() - at});
+                std::copy_n(c.text.data() + at, n, into);
+                at += n;
+                return n;
+            });
+            const std::vector<std::string> got = tokensOf(pieces);
+            // The first token that differs, rather than the whole of both lists.
+            const auto differs =
+                std::mismatch(got.begin(), got.end(), expected.begin(), expected.end());
+            if (differs.first != got.end() || differs.second != expected.end()) {
+                ADD_FAILURE() << "token " << (differs.first - got.begin()) << ": "
+                              << (differs.first != got.end() ? *differs.first : "(none)")
+                              << " instead of "
+                              << (differs.second != expected.end() ? *differs.second : "(none)");
+            }
+        }
+    }
 }
 
 } // namespace
