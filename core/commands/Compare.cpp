@@ -14,7 +14,7 @@ namespace tombrel {
 namespace {
 
 std::string backupPlace(int bank, int slot) {
-    char text[24];
+    char text[32]; // room for any two ints, so that the compiler sees no truncation
     std::snprintf(text, sizeof text, "<%02d/%d>", bank + 1, slot + 1);
     return text;
 }
