@@ -43,6 +43,11 @@ struct PaneCommandStates {
     bool updateStyles = false;
     bool up = false;
     bool down = false;
+    // The clipboard: Cut and Copy take the selected lines, Paste puts lines in at the single
+    // selected line.
+    bool cut = false;
+    bool copy = false;
+    bool paste = false;
 
     bool operator==(const PaneCommandStates&) const = default;
 };
@@ -71,7 +76,8 @@ struct CommandStates {
     bool operator==(const CommandStates&) const = default;
 };
 
-CommandStates updateCommandStates(const RegPaneState& registration,
-                                  const ArchivePaneState& archive);
+// `clipboardHoldsLines`: the clipboard holds lines in the program's own form.
+CommandStates updateCommandStates(const RegPaneState& registration, const ArchivePaneState& archive,
+                                  bool clipboardHoldsLines = false);
 
 } // namespace tombrel

@@ -71,7 +71,10 @@ bool ArchiveSide::isCategoryIndex(int index) const {
 std::string ArchiveSide::lineText(int index) const {
     if (index < 0 || static_cast<size_t>(index) >= list_.size())
         return {};
-    const ArchiveEntry& line = list_[index];
+    return archiveLineText(list_[index]);
+}
+
+std::string archiveLineText(const ArchiveEntry& line) {
     if (line.isCategory)
         return line.categoryName;
     if (line.isBankLine)

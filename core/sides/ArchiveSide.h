@@ -38,6 +38,10 @@ enum ArchiveTreeFlag : unsigned {
 int compareSortKeys(std::string_view bankTitleA, std::string_view titleA,
                     std::string_view bankTitleB, std::string_view titleB);
 
+// The list text of an archive line: a category's name, a bank title, or a registration's title
+// indented, in braces when it is inactive.
+std::string archiveLineText(const ArchiveEntry& line);
+
 class ArchiveSide {
 public:
     explicit ArchiveSide(Interaction& ui) : ui_(ui) {}

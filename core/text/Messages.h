@@ -532,6 +532,23 @@ inline constexpr Message StepMoveToRegistrationOne{
 inline constexpr Message StepMoveToRegistration{
     "Move %d entries to the registration", "%d Einträge in die Registration verschieben"};
 inline constexpr Message StepUpdateStyles{"Update Styles", "Styles aktualisieren"};
+inline constexpr Message StepDragMoveOne{"Move 1 entry", "1 Eintrag verschieben"};
+inline constexpr Message StepDragMove{"Move %d entries", "%d Einträge verschieben"};
+inline constexpr Message StepDragCopyOne{"Copy 1 entry", "1 Eintrag kopieren"};
+inline constexpr Message StepDragCopy{"Copy %d entries", "%d Einträge kopieren"};
+inline constexpr Message StepPasteOne{"Paste 1 entry", "1 Eintrag einfügen"};
+inline constexpr Message StepPaste{"Paste %d entries", "%d Einträge einfügen"};
+inline constexpr Message StepCutOne{"Cut 1 entry", "1 Eintrag ausschneiden"};
+inline constexpr Message StepCut{"Cut %d entries", "%d Einträge ausschneiden"};
+
+// The clipboard commands of both lists, and what Paste says when the clipboard's lines cannot be
+// read.
+inline constexpr Message CutAction{"Cut", "Ausschneiden"};
+inline constexpr Message CopyAction{"Copy", "Kopieren"};
+inline constexpr Message PasteAction{"Paste", "Einfügen"};
+inline constexpr Message ClipboardLinesUnreadable{
+    "The registrations on the clipboard cannot be read.",
+    "Die Registrationen in der Zwischenablage können nicht gelesen werden."};
 
 // Choose Language: shown before a language exists, so every text carries both languages.
 inline constexpr Message ChooseLanguageCaption{"Choose Language", "Choose Language"};
