@@ -18,6 +18,7 @@
 #include "ui/UiText.h"
 #include "ui/WindowEntryDialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -156,6 +157,7 @@ MainWindow::MainWindow(const Setup& setup, StyleNameTable& styleNames, DiskStyle
 
     installDefaultHooks();
     installCompareCommands();
+    installClipboardCommands();
     entryDialogs_ = std::make_unique<WindowEntryDialogs>(
         [this](RegRecord& record, KeyboardModel model) { return hooks_.editEntry(record, model); },
         [this](const std::string& title) { return hooks_.bankTitle(title); },
@@ -216,8 +218,18 @@ QLabel* MainWindow::makeModifiedMark(QWidget* pane, const QString& name) const {
 }
 
 void MainWindow::updateCommandStates() {
-    allowed_ = statesById(
-        tombrel::updateCommandStates(reg_, selectionOf(*regList_), arch_, selectionOf(*archList_)));
+    const CommandStates states = tombrel::updateCommandStates(
+        reg_, selectionOf(*regList_), arch_, selectionOf(*archList_), clipboardHoldsLines());
+    allowed_ = statesById(states);
+    const std::pair<QAction*, bool> actions[] = {
+        {regCutAction_, states.registration.cut},     {regCopyAction_, states.registration.copy},
+        {regPasteAction_, states.registration.paste}, {archiveCutAction_, states.archive.cut},
+        {archiveCopyAction_, states.archive.copy},    {archivePasteAction_, states.archive.paste},
+    };
+    for (const auto& [action, enabled] : actions) {
+        if (action)
+            action->setEnabled(enabled);
+    }
     for (int id : kAlwaysEnabled)
         allowed_[id] = true;
     for (const auto& [id, enabled] : allowed_) {
@@ -356,6 +368,9 @@ bool MainWindow::leave() {
 }
 
 void MainWindow::reject() {
+    // Escape during a drag cancels the drag, never the program.
+    if (PaneListView::dragInProgress())
+        return;
     leave();
 }
 

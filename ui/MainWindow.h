@@ -11,6 +11,7 @@
 #include "core/commands/Duplicates.h"
 #include "core/commands/EditStepName.h"
 #include "core/commands/EntryDialogs.h"
+#include "core/commands/LineClipboard.h"
 #include "core/names/StyleNameModes.h"
 #include "core/sides/ArchiveSide.h"
 #include "core/sides/RegistrationSide.h"
@@ -18,6 +19,7 @@
 #include "core/text/Messages.h"
 #include "export/Protocol.h"
 #include "ui/CompareDialogs.h"
+#include "ui/PaneDrops.h"
 #include "ui/SearchDialog.h"
 #include "ui/SettingsDialog.h"
 #include "ui/ViewSelection.h"
@@ -34,6 +36,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QAction;
 class QButtonGroup;
 class QComboBox;
 class QGroupBox;
@@ -44,6 +47,7 @@ class QRadioButton;
 namespace tombrel {
 
 class ArchiveListModel;
+struct CopiedLines;
 class DiskStyleTexts;
 class EditHistory;
 class EntryDialogs;
@@ -52,7 +56,7 @@ class PaneListView;
 class RegListModel;
 class StyleNameTable;
 
-class MainWindow : public QDialog {
+class MainWindow : public QDialog, private PaneDrops {
     Q_OBJECT
 public:
     struct Setup {
@@ -123,6 +127,8 @@ public:
     // Opens registration backups and archives, each in its pane by its content. While another
     // window of the program waits for the user, they are opened once it has closed.
     void openFiles(const QStringList& files);
+    // Files dropped on a list.
+    void openDroppedFiles(const QStringList& paths);
 
     Language language() const { return lang_; }
     bool extendedMode() const { return extendedMode_; }
@@ -164,6 +170,32 @@ protected:
 
 private:
     enum class Pane { Registration, Archive };
+
+    // Drag and drop and the clipboard (MainWindowDrops.cpp). A drag of this window's lines is
+    // known by its number while it runs: inside a pane it moves or copies the dragged lines, onto
+    // the other pane it is a transfer; lines from elsewhere (another copy of the program) are put
+    // in as a copied drop. Every drop, Cut and Paste is one step of the edit history.
+    QMimeData* dragData(DropPane pane, const std::vector<int>& rows) override;
+    bool canDrop(DropPane pane, const QMimeData* data, Qt::DropAction action, int row) override;
+    bool drop(DropPane pane, const QMimeData* data, Qt::DropAction action, int row) override;
+    struct LiveDrag {
+        quint64 serial = 0;
+        Pane pane = Pane::Registration;
+        ListSelection rows;
+    };
+    const LiveDrag* liveDragOf(const QMimeData* data) const;
+    // The lines of a drag from elsewhere, read once for all the moves of the mouse.
+    const ClipboardLines* foreignLinesOf(const QMimeData* data);
+    QMimeData* linesMimeData(const CopiedLines& lines) const;
+    void installClipboardCommands();
+    void copyLines(Pane pane);
+    void cutLines(Pane pane);
+    void pasteLines(Pane pane);
+    bool clipboardHoldsLines() const;
+    // Runs a command of `pane` as one step named `name` and shows the lists it may have changed.
+    void
+    runNamedStep(Pane pane, int lists, StepName name,
+                 const std::function<void(ListSelection& reg, ListSelection& archive)>& command);
 
     // Building the window (MainWindowLayout.cpp).
     void buildControls();
@@ -295,6 +327,19 @@ private:
     QLabel* diskFolderText_ = nullptr;
     QGroupBox* regPane_ = nullptr;
     QGroupBox* archPane_ = nullptr;
+
+    QAction* regCutAction_ = nullptr;
+    QAction* regCopyAction_ = nullptr;
+    QAction* regPasteAction_ = nullptr;
+    QAction* archiveCutAction_ = nullptr;
+    QAction* archiveCopyAction_ = nullptr;
+    QAction* archivePasteAction_ = nullptr;
+    std::optional<LiveDrag> liveDrag_;
+    quint64 dragSerial_ = 0;
+    const QMimeData* foreignData_ = nullptr;
+    qsizetype foreignSize_ = -1;
+    std::optional<ClipboardLines> foreignLines_;
+    bool clipboardHoldsLines_ = false;
 
     std::map<int, bool> allowed_;
     Pane lastFocusedPane_ = Pane::Registration;
