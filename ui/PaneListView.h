@@ -4,6 +4,7 @@
 // 100,000 lines lays out at once, no item editing, and the pane's own way of drawing lines. On
 // the archive pane a left click inside the leftmost 16 pixels of a category line that shows a
 // box expands or collapses it, and so do "+" / Right and "-" / Left on the single current line.
+// Shift+F10 asks for the context menu at the current line, as the menu key does.
 
 #include "ui/PaneLineDelegate.h"
 
