@@ -64,15 +64,22 @@ QMenu* MainWindow::buildPaneMenu(bool archivePane) {
         connect(action, &QAction::triggered, button, &QPushButton::click);
     };
 
-    QAction* undo = menu->addAction(
-        entryText(fromUtf8(undoToolTip(history_->undoName(), lang_)), keyText(QKeySequence::Undo)));
+    // Undo and Redo name the step they take, as the buttons' tool tips do.
+    const bool canUndo = history_->canUndo();
+    const bool canRedo = history_->canRedo();
+    QAction* undo =
+        menu->addAction(entryText(canUndo ? fromUtf8(undoToolTip(history_->undoName(), lang_))
+                                          : uiText(msg::UndoButton, lang_),
+                                  keyText(QKeySequence::Undo)));
     undo->setObjectName(QStringLiteral("undo"));
-    undo->setEnabled(history_->canUndo());
+    undo->setEnabled(canUndo);
     connect(undo, &QAction::triggered, this, &MainWindow::undoStep);
-    QAction* redo = menu->addAction(
-        entryText(fromUtf8(redoToolTip(history_->redoName(), lang_)), keyText(QKeySequence::Redo)));
+    QAction* redo =
+        menu->addAction(entryText(canRedo ? fromUtf8(redoToolTip(history_->redoName(), lang_))
+                                          : uiText(msg::RedoButton, lang_),
+                                  keyText(QKeySequence::Redo)));
     redo->setObjectName(QStringLiteral("redo"));
-    redo->setEnabled(history_->canRedo());
+    redo->setEnabled(canRedo);
     connect(redo, &QAction::triggered, this, &MainWindow::redoStep);
     menu->addSeparator();
 
