@@ -8,6 +8,17 @@
 namespace tombrel::clitest {
 namespace {
 
+// A path as a JSON string holds it: a Windows path's backslashes are escaped.
+std::string asJsonText(const std::string& path) {
+    std::string text;
+    for (const char c : path) {
+        if (c == '\\')
+            text += '\\';
+        text += c;
+    }
+    return text;
+}
+
 RegRecord tempoReg(const std::string& title, int tempo) {
     RegRecord r = reg(title, 3);
     r.setTempo(tempo);
@@ -146,10 +157,10 @@ TEST(CliDuplicates, GroupsAcrossFilesAsTextAndJson) {
     EXPECT_EQ(json.status, 0);
     EXPECT_EQ(json.out, "{\n  \"groups\": [\n    {\n      \"by\": \"title\",\n      "
                         "\"members\": [\n        {\n          \"file\": \"" +
-                            backup +
+                            asJsonText(backup) +
                             "\",\n          \"place\": \"<01/2>\",\n          \"title\": "
                             "\"Sun\"\n        },\n        {\n          \"file\": \"" +
-                            archive +
+                            asJsonText(archive) +
                             "\",\n          \"place\": \"Pop/2\",\n          \"title\": \"sun  "
                             "\"\n        }\n      ]\n    }\n  ]\n}\n");
 

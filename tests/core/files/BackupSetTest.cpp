@@ -1,5 +1,6 @@
 #include "core/files/BackupSet.h"
 
+#include "core/files/FileIo.h"
 #include "core/files/FolderSearch.h"
 
 #include "ScratchFolder.h"
@@ -179,6 +180,14 @@ TEST(BackupSet, TypedPathsAsTheDiskHasThem) {
     using Kind = TypedBackupSetPath::Kind;
     const std::string sets = root + "/My Sets";
     const std::string live = sets + "/Live.buf";
+    // The link a file manager hands over: "file:///home/..." here, "file:///C:/Users/..." on
+    // Windows.
+    const std::string rootUrl =
+        (root.front() == '/' ? "file://" : "file:///") + dir.path().generic_string();
+    // What comes back is in the platform's own spelling (backslashes on Windows).
+    const auto native = [](const std::string& path) {
+        return fromFsPath(toFsPath(path).make_preferred());
+    };
     const struct {
         std::string typed;
         Kind kind;
@@ -191,8 +200,9 @@ TEST(BackupSet, TypedPathsAsTheDiskHasThem) {
         {"\"" + live + "\"", Kind::Folder, live, live},
         {"'" + live + "/REG.bup'", Kind::File, live + "/REG.bup", live},
         {live + "/REG.bup", Kind::File, live + "/REG.bup", live},
-        {"file://" + root + "/My%20Sets/Live.buf/", Kind::Folder, live, live},
-        {"FILE://" + root + "/My%20Sets/Live.buf/REG.bup", Kind::File, live + "/REG.bup", live},
+        {rootUrl + "/My%20Sets/Live.buf/", Kind::Folder, live, live},
+        {"FILE" + rootUrl.substr(4) + "/My%20Sets/Live.buf/REG.bup", Kind::File, live + "/REG.bup",
+         live},
         {sets + "/./Live.buf/../Live.buf", Kind::Folder, live, live},
         {"Live.buf", Kind::Folder, live, live}, // inside the selected folder
         {"Live.buf/REG.bup", Kind::File, live + "/REG.bup", live},
@@ -203,8 +213,8 @@ TEST(BackupSet, TypedPathsAsTheDiskHasThem) {
     for (const auto& c : cases) {
         const TypedBackupSetPath typed = typedBackupSetPath(c.typed, sets);
         EXPECT_EQ(typed.kind, c.kind) << c.typed;
-        EXPECT_EQ(typed.path, c.path) << c.typed;
-        EXPECT_EQ(typed.folder, c.folder) << c.typed;
+        EXPECT_EQ(typed.path, native(c.path)) << c.typed;
+        EXPECT_EQ(typed.folder, native(c.folder)) << c.typed;
     }
 }
 

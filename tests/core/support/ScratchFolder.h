@@ -4,6 +4,8 @@
 // code in a child process whose writes fail with EFBIG past a size limit (a read-only folder does
 // not stop a process running as root).
 
+#include "SkipOnWindows.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -23,14 +25,6 @@
 #endif
 
 namespace tombrel::testing {
-
-// A test of what Windows does not have (POSIX permission bits, a child process with a file size
-// limit, symbolic links any user may make) is skipped there with the reason printed.
-#ifdef _WIN32
-#define TOMBREL_SKIP_ON_WINDOWS(reason) GTEST_SKIP() << "not on Windows: " << reason
-#else
-#define TOMBREL_SKIP_ON_WINDOWS(reason) static_cast<void>(0)
-#endif
 
 inline int processId() {
 #ifdef _WIN32
