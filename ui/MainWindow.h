@@ -39,8 +39,12 @@ class QAbstractButton;
 class QAction;
 class QButtonGroup;
 class QComboBox;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -124,11 +128,20 @@ public:
     // Before the window is shown: the style names by the stored modes, the most recent archive
     // (unless `files` hold an archive), then the handed files.
     void start(const QStringList& files = {});
-    // Opens registration backups and archives, each in its pane by its content. While another
-    // window of the program waits for the user, they are opened once it has closed.
+    // Opens registration backups (also the one in a backup-set folder) and archives, each in its
+    // pane by its content, after that pane's save-changes prompt; a path of no known kind is
+    // refused with a message before any pane is asked. While another window of the program waits
+    // for the user, they are opened once it has closed.
     void openFiles(const QStringList& files);
-    // Files dropped on a list.
+    // Files dropped on the window or on one of the lists: opened as handed files are, with the
+    // window brought forward for the questions. A drop handler queues the call, so that the drop
+    // has ended (and the dragging program goes on) before a question waits for the user.
     void openDroppedFiles(const QStringList& paths);
+
+    // The context menu of a pane's list (right click, the menu key, Shift+F10): the pane's list
+    // commands, enabled as their buttons are, Undo and Redo, Expand all and Collapse all on the
+    // archive pane, and the list's own entries (Compare, Find Duplicates). The caller owns it.
+    QMenu* buildPaneMenu(bool archivePane);
 
     Language language() const { return lang_; }
     bool extendedMode() const { return extendedMode_; }
@@ -167,6 +180,10 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // Local files dragged over the window are taken as a copy: the dragging program keeps them.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     enum class Pane { Registration, Archive };
@@ -277,6 +294,12 @@ private:
     // their dialogs.
     void installCompareCommands();
     void selectPlacedLine(bool archivePane, size_t registration);
+
+    // The lists' context menus (MainWindowMenus.cpp).
+    void installContextMenus();
+    void showPaneMenu(bool archivePane, const QPoint& pos);
+    void expandAllCategories();
+    void collapseAllCategories();
 
     // Style names (MainWindowStyles.cpp).
     void chooseFlashFactory();

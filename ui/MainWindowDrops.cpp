@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QTimer>
 
 namespace tombrel {
 
@@ -42,11 +43,6 @@ TransferMode transferModeOf(Qt::DropAction action) {
 }
 
 } // namespace
-
-// Stands in for opening dropped files in their panes until that command joins the window.
-void MainWindow::openDroppedFiles(const QStringList& paths) {
-    (void)paths;
-}
 
 QMimeData* MainWindow::linesMimeData(const CopiedLines& lines) const {
     auto* data = new QMimeData;
@@ -113,7 +109,10 @@ bool MainWindow::drop(DropPane target, const QMimeData* data, Qt::DropAction act
     if (!canDrop(target, data, action, row))
         return false;
     if (!data->hasFormat(linesMimeType())) {
-        openDroppedFiles(localFilesOf(data));
+        // Opened once the drop has returned: a save-changes question must not keep the dragging
+        // program waiting for the end of its drag.
+        QTimer::singleShot(0, this,
+                           [this, paths = localFilesOf(data)] { openDroppedFiles(paths); });
         return true;
     }
     const Pane pane = target == DropPane::Registration ? Pane::Registration : Pane::Archive;

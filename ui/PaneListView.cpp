@@ -3,6 +3,8 @@
 #include "core/sides/ArchiveSide.h"
 #include "ui/ArchiveListModel.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QKeyEvent>
@@ -59,6 +61,17 @@ void PaneListView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void PaneListView::keyPressEvent(QKeyEvent* event) {
+    // Shift+F10 opens the context menu as the menu key does, at the current line.
+    if (event->key() == Qt::Key_F10 &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+        const QRect line = visualRect(currentIndex());
+        const QPoint at = line.isValid() ? line.center() : QPoint(0, 0);
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, viewport()->mapToGlobal(at),
+                               event->modifiers());
+        QCoreApplication::sendEvent(this, &menu);
+        event->accept();
+        return;
+    }
     if (kind_ == PaneLineDelegate::Kind::Archive &&
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         const bool expand = event->key() == Qt::Key_Plus || event->key() == Qt::Key_Right;

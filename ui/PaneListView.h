@@ -10,6 +10,8 @@
 // target (Shift held: moved, else copied), as the transfer buttons would take it. A drop the
 // window refuses shows the platform's "no" cursor; the list scrolls at its top and bottom edges;
 // Escape cancels the drag. Files dropped on the list are handed to the window.
+//
+// Shift+F10 asks for the context menu at the current line, as the menu key does.
 
 #include "ui/PaneLineDelegate.h"
 

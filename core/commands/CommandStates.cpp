@@ -1,5 +1,7 @@
 #include "core/commands/CommandStates.h"
 
+#include "core/sides/ArchiveSide.h"
+
 #include <optional>
 
 namespace tombrel {
@@ -88,6 +90,12 @@ CommandStates updateCommandStates(const RegPaneState& registration, const Archiv
         }
     }
     return s;
+}
+
+CategoryViewStates categoryViewStates(const ArchivePaneState& archive) {
+    if (!archive.open || !archive.lines)
+        return {};
+    return {hasCollapsedCategory(*archive.lines), hasExpandedCategory(*archive.lines)};
 }
 
 } // namespace tombrel

@@ -80,4 +80,16 @@ struct CommandStates {
 CommandStates updateCommandStates(const RegPaneState& registration, const ArchivePaneState& archive,
                                   bool clipboardHoldsLines = false);
 
+// Expand all and Collapse all in the archive list's context menu: enabled while the archive is
+// open and some category hides lines, or shows them. Worked out when the menu opens, not after
+// every command, since either may look at every line of a large archive.
+struct CategoryViewStates {
+    bool expandAll = false;
+    bool collapseAll = false;
+
+    bool operator==(const CategoryViewStates&) const = default;
+};
+
+CategoryViewStates categoryViewStates(const ArchivePaneState& archive);
+
 } // namespace tombrel

@@ -82,6 +82,17 @@ inline constexpr Message ArchiveTooManyLines{
 inline constexpr Message UnknownFileError{
     "An unknown error occurred while accessing %1.", "An unknown error occurred while accessing %1."};
 
+// ---- Files handed to the program or dropped on its window --------------------------------------
+// "%1" is the path.
+inline constexpr Message UnknownDocumentKind{
+    "%1\n\nis neither a Yamaha Registration Backup nor a Registration Archive and cannot be opened.",
+    "%1\n\nist weder ein Backup der Registrationen noch ein Archiv der Registrationen und kann nicht geöffnet werden."};
+inline constexpr Message NoRegBackupInFolder{
+    "The folder %1\n\nholds no Yamaha Registration Backup (REG*.bup).",
+    "Der Ordner %1\n\nenthält kein Backup der Registrationen (REG*.bup)."};
+inline constexpr Message HandedFileNotFound{
+    "%1\n\nwas not found.", "%1\n\nwurde nicht gefunden."};
+
 // ---- Names: voices, styles, song paths, style locations ----------------------------------------
 inline constexpr Message ErrorCreatingVoiceTable{
     "Error creating voice definition table!", "Fehler beim Anlegen der Voice-Definitionen Tabelle!"};
@@ -497,6 +508,10 @@ inline constexpr Message HelpNotFound{
     "The help document %1 was not found.", "Das Hilfedokument %1 wurde nicht gefunden."};
 inline constexpr Message HelpCannotBeOpened{
     "The help document %1 could not be opened.", "Das Hilfedokument %1 konnte nicht geöffnet werden."};
+
+// The archive list's context menu.
+inline constexpr Message ExpandAll{"Expand all", "Alle aufklappen"};
+inline constexpr Message CollapseAll{"Collapse all", "Alle zuklappen"};
 
 // Undo and Redo: the buttons, their tool tips ("%1" is the step's name) and the name of every
 // kind of step, with a singular form where the step counts entries.

@@ -288,5 +288,50 @@ TEST(CommandStates, ClipboardCommands) {
         }
     }
 }
+}
+
+// Expand all and Collapse all go by what the categories show, not by the selection.
+TEST(CommandStates, ExpandAndCollapseAllFollowTheCategories) {
+    struct Case {
+        const char* name;
+        std::function<void(Panes&)> setup;
+        CategoryViewStates expect;
+    };
+    const Case cases[] = {
+        {"every category shows its lines", [](Panes&) {}, {false, true}},
+        {"one category collapsed",
+         [](Panes& p) {
+             p.arch.erase(p.arch.begin() + 5);
+             p.arch[4] = collapsedCategory("Jazz", {namedLine("j1")});
+         },
+         {true, true}},
+        {"all collapsed",
+         [](Panes& p) {
+             p.arch = {collapsedCategory("Pop", {namedLine("p1")}),
+                       collapsedCategory("Jazz", {namedLine("j1")})};
+         },
+         {true, false}},
+        {"only empty categories",
+         [](Panes& p) {
+             p.arch = {categoryLine("A"), categoryLine("B")};
+         },
+         {false, false}},
+        {"archive closed",
+         [](Panes& p) {
+             p.archOpen = false;
+             p.arch = {collapsedCategory("Pop", {namedLine("p1")}), categoryLine("A"),
+                       regLine("a1")};
+         },
+         {false, false}},
+    };
+    for (const Case& c : cases) {
+        Panes panes;
+        c.setup(panes);
+        EXPECT_EQ(categoryViewStates(ArchivePaneState{panes.archOpen, panes.archUntitled,
+                                                      &panes.arch, &panes.archSelection}),
+                  c.expect)
+            << c.name;
+    }
+}
 
 } // namespace
