@@ -1,6 +1,7 @@
 #include "ui/ArchiveListModel.h"
 
 #include "core/sides/ArchiveSide.h"
+#include "ui/PaneModelDrops.h"
 #include "ui/UiText.h"
 
 namespace tombrel {
@@ -75,6 +76,36 @@ bool ArchiveListModel::toggleCategory(int row) {
     // The category's own box changes; the rows after it were inserted or removed.
     rowsChanged(row, row);
     return true;
+}
+
+Qt::ItemFlags ArchiveListModel::flags(const QModelIndex& index) const {
+    return paneModel::flags(QAbstractListModel::flags(index), index, rowCount());
+}
+
+QStringList ArchiveListModel::mimeTypes() const {
+    return paneModel::mimeTypes();
+}
+
+QMimeData* ArchiveListModel::mimeData(const QModelIndexList& indexes) const {
+    return paneModel::mimeData(drops_, DropPane::Archive, indexes);
+}
+
+bool ArchiveListModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int,
+                                       const QModelIndex& parent) const {
+    return paneModel::canDrop(drops_, DropPane::Archive, data, action, row, parent, rowCount());
+}
+
+bool ArchiveListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int,
+                                    const QModelIndex& parent) {
+    return paneModel::drop(drops_, DropPane::Archive, data, action, row, parent, rowCount());
+}
+
+Qt::DropActions ArchiveListModel::supportedDragActions() const {
+    return Qt::CopyAction | Qt::MoveAction;
+}
+
+Qt::DropActions ArchiveListModel::supportedDropActions() const {
+    return Qt::CopyAction | Qt::MoveAction;
 }
 
 } // namespace tombrel

@@ -5,6 +5,8 @@
 // Expanding and collapsing report the rows that come and go, so that the view keeps its place
 // and its selection also in a list of 100,000 lines.
 
+#include "ui/PaneDrops.h"
+
 #include <QAbstractListModel>
 
 namespace tombrel {
@@ -24,6 +26,19 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
+    // Dragging lines out and dropping lines or files on the list, answered by `drops` (the
+    // window); without it the list takes no drop.
+    void setDrops(PaneDrops* drops) { drops_ = drops; }
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+    Qt::DropActions supportedDragActions() const override;
+    Qt::DropActions supportedDropActions() const override;
+
     void reload();
     void rowsChanged(int first, int last);
 
@@ -31,6 +46,7 @@ public:
     bool toggleCategory(int row);
 
 private:
+    PaneDrops* drops_ = nullptr;
     ArchiveSide& side_;
 };
 

@@ -18,16 +18,22 @@
 #include "ui/UiText.h"
 #include "ui/WindowEntryDialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
+#include <QUrl>
 
 namespace tombrel {
 
@@ -156,6 +162,9 @@ MainWindow::MainWindow(const Setup& setup, StyleNameTable& styleNames, DiskStyle
 
     installDefaultHooks();
     installCompareCommands();
+    installClipboardCommands();
+    installContextMenus();
+    setAcceptDrops(true);
     entryDialogs_ = std::make_unique<WindowEntryDialogs>(
         [this](RegRecord& record, KeyboardModel model) { return hooks_.editEntry(record, model); },
         [this](const std::string& title) { return hooks_.bankTitle(title); },
@@ -216,8 +225,18 @@ QLabel* MainWindow::makeModifiedMark(QWidget* pane, const QString& name) const {
 }
 
 void MainWindow::updateCommandStates() {
-    allowed_ = statesById(
-        tombrel::updateCommandStates(reg_, selectionOf(*regList_), arch_, selectionOf(*archList_)));
+    const CommandStates states = tombrel::updateCommandStates(
+        reg_, selectionOf(*regList_), arch_, selectionOf(*archList_), clipboardHoldsLines());
+    allowed_ = statesById(states);
+    const std::pair<QAction*, bool> actions[] = {
+        {regCutAction_, states.registration.cut},     {regCopyAction_, states.registration.copy},
+        {regPasteAction_, states.registration.paste}, {archiveCutAction_, states.archive.cut},
+        {archiveCopyAction_, states.archive.copy},    {archivePasteAction_, states.archive.paste},
+    };
+    for (const auto& [action, enabled] : actions) {
+        if (action)
+            action->setEnabled(enabled);
+    }
     for (int id : kAlwaysEnabled)
         allowed_[id] = true;
     for (const auto& [id, enabled] : allowed_) {
@@ -281,7 +300,7 @@ void MainWindow::start(const QStringList& files) {
     bool archiveHanded = false;
     for (const QString& file : files)
         archiveHanded =
-            archiveHanded || documentKindOf(file.toStdString()) == DocumentKind::Archive;
+            archiveHanded || handedDocument(file.toStdString()).kind == DocumentKind::Archive;
     // A handed archive takes the place of the most recent one, which is then not read at all.
     if (!archiveHanded)
         runArchiveFileCommand([this] { arch_.reopenMostRecentArchive(); });
@@ -305,12 +324,76 @@ void MainWindow::openPendingFiles() {
     }
     const QStringList files = std::exchange(pendingFiles_, {});
     for (const QString& file : files) {
-        const std::string path = file.toStdString();
-        if (documentKindOf(path) == DocumentKind::RegBackup)
+        const HandedDocument document = handedDocument(file.toStdString());
+        if (!document.kind) {
+            ui_.warn(document.refusal);
+            continue;
+        }
+        const std::string& path = document.path;
+        if (*document.kind == DocumentKind::RegBackup)
             runRegFileCommand([this, &path] { reg_.openRegBackupFile(path); });
         else
             runArchiveFileCommand([this, &path] { arch_.openArchiveFile(path); });
     }
+}
+
+void MainWindow::openDroppedFiles(const QStringList& paths) {
+    if (paths.isEmpty())
+        return;
+    // The files came from another program's window; the questions are asked in front of it.
+    activateWindow();
+    raise();
+    openFiles(paths);
+}
+
+namespace {
+
+// The local files among dragged URLs; nothing when the drag brings none.
+QStringList droppedLocalFiles(const QMimeData* data) {
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths << QDir::cleanPath(url.toLocalFile());
+    }
+    return paths;
+}
+
+// Dropped files are copied, never moved: a file manager would delete what it moved away.
+void acceptAsCopy(QDropEvent* event) {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if ((event->possibleActions() & Qt::CopyAction) &&
+        !droppedLocalFiles(event->mimeData()).isEmpty())
+        acceptAsCopy(event);
+    else
+        event->ignore();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if ((event->possibleActions() & Qt::CopyAction) &&
+        !droppedLocalFiles(event->mimeData()).isEmpty())
+        acceptAsCopy(event);
+    else
+        event->ignore();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QStringList paths = droppedLocalFiles(event->mimeData());
+    if (paths.isEmpty() || !(event->possibleActions() & Qt::CopyAction)) {
+        event->ignore();
+        return;
+    }
+    acceptAsCopy(event);
+    // Opened once the drop has returned: a save-changes question must not keep the dragging
+    // program waiting for the end of its drag.
+    QTimer::singleShot(0, this, [this, paths] { openDroppedFiles(paths); });
 }
 
 // ---- Leaving -----------------------------------------------------------------------------------
@@ -356,6 +439,9 @@ bool MainWindow::leave() {
 }
 
 void MainWindow::reject() {
+    // Escape during a drag cancels the drag, never the program.
+    if (PaneListView::dragInProgress())
+        return;
     leave();
 }
 

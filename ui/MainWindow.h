@@ -11,6 +11,7 @@
 #include "core/commands/Duplicates.h"
 #include "core/commands/EditStepName.h"
 #include "core/commands/EntryDialogs.h"
+#include "core/commands/LineClipboard.h"
 #include "core/names/StyleNameModes.h"
 #include "core/sides/ArchiveSide.h"
 #include "core/sides/RegistrationSide.h"
@@ -18,6 +19,7 @@
 #include "core/text/Messages.h"
 #include "export/Protocol.h"
 #include "ui/CompareDialogs.h"
+#include "ui/PaneDrops.h"
 #include "ui/SearchDialog.h"
 #include "ui/SettingsDialog.h"
 #include "ui/ViewSelection.h"
@@ -34,16 +36,22 @@
 #include <vector>
 
 class QAbstractButton;
+class QAction;
 class QButtonGroup;
 class QComboBox;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
 namespace tombrel {
 
 class ArchiveListModel;
+struct CopiedLines;
 class DiskStyleTexts;
 class EditHistory;
 class EntryDialogs;
@@ -52,7 +60,7 @@ class PaneListView;
 class RegListModel;
 class StyleNameTable;
 
-class MainWindow : public QDialog {
+class MainWindow : public QDialog, private PaneDrops {
     Q_OBJECT
 public:
     struct Setup {
@@ -120,9 +128,20 @@ public:
     // Before the window is shown: the style names by the stored modes, the most recent archive
     // (unless `files` hold an archive), then the handed files.
     void start(const QStringList& files = {});
-    // Opens registration backups and archives, each in its pane by its content. While another
-    // window of the program waits for the user, they are opened once it has closed.
+    // Opens registration backups (also the one in a backup-set folder) and archives, each in its
+    // pane by its content, after that pane's save-changes prompt; a path of no known kind is
+    // refused with a message before any pane is asked. While another window of the program waits
+    // for the user, they are opened once it has closed.
     void openFiles(const QStringList& files);
+    // Files dropped on the window or on one of the lists: opened as handed files are, with the
+    // window brought forward for the questions. A drop handler queues the call, so that the drop
+    // has ended (and the dragging program goes on) before a question waits for the user.
+    void openDroppedFiles(const QStringList& paths);
+
+    // The context menu of a pane's list (right click, the menu key, Shift+F10): the pane's list
+    // commands, enabled as their buttons are, Undo and Redo, Expand all and Collapse all on the
+    // archive pane, and the list's own entries (Compare, Find Duplicates). The caller owns it.
+    QMenu* buildPaneMenu(bool archivePane);
 
     Language language() const { return lang_; }
     bool extendedMode() const { return extendedMode_; }
@@ -161,9 +180,39 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // Local files dragged over the window are taken as a copy: the dragging program keeps them.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     enum class Pane { Registration, Archive };
+
+    // Drag and drop and the clipboard (MainWindowDrops.cpp). A drag of this window's lines is
+    // known by its number while it runs: inside a pane it moves or copies the dragged lines, onto
+    // the other pane it is a transfer; lines from elsewhere (another copy of the program) are put
+    // in as a copied drop. Every drop, Cut and Paste is one step of the edit history.
+    QMimeData* dragData(DropPane pane, const std::vector<int>& rows) override;
+    bool canDrop(DropPane pane, const QMimeData* data, Qt::DropAction action, int row) override;
+    bool drop(DropPane pane, const QMimeData* data, Qt::DropAction action, int row) override;
+    struct LiveDrag {
+        quint64 serial = 0;
+        Pane pane = Pane::Registration;
+        ListSelection rows;
+    };
+    const LiveDrag* liveDragOf(const QMimeData* data) const;
+    // The lines of a drag from elsewhere, read once for all the moves of the mouse.
+    const ClipboardLines* foreignLinesOf(const QMimeData* data);
+    QMimeData* linesMimeData(const CopiedLines& lines) const;
+    void installClipboardCommands();
+    void copyLines(Pane pane);
+    void cutLines(Pane pane);
+    void pasteLines(Pane pane);
+    bool clipboardHoldsLines() const;
+    // Runs a command of `pane` as one step named `name` and shows the lists it may have changed.
+    void
+    runNamedStep(Pane pane, int lists, StepName name,
+                 const std::function<void(ListSelection& reg, ListSelection& archive)>& command);
 
     // Building the window (MainWindowLayout.cpp).
     void buildControls();
@@ -246,6 +295,12 @@ private:
     void installCompareCommands();
     void selectPlacedLine(bool archivePane, size_t registration);
 
+    // The lists' context menus (MainWindowMenus.cpp).
+    void installContextMenus();
+    void showPaneMenu(bool archivePane, const QPoint& pos);
+    void expandAllCategories();
+    void collapseAllCategories();
+
     // Style names (MainWindowStyles.cpp).
     void chooseFlashFactory();
     void chooseFlashDefault();
@@ -295,6 +350,19 @@ private:
     QLabel* diskFolderText_ = nullptr;
     QGroupBox* regPane_ = nullptr;
     QGroupBox* archPane_ = nullptr;
+
+    QAction* regCutAction_ = nullptr;
+    QAction* regCopyAction_ = nullptr;
+    QAction* regPasteAction_ = nullptr;
+    QAction* archiveCutAction_ = nullptr;
+    QAction* archiveCopyAction_ = nullptr;
+    QAction* archivePasteAction_ = nullptr;
+    std::optional<LiveDrag> liveDrag_;
+    quint64 dragSerial_ = 0;
+    const QMimeData* foreignData_ = nullptr;
+    qsizetype foreignSize_ = -1;
+    std::optional<ClipboardLines> foreignLines_;
+    bool clipboardHoldsLines_ = false;
 
     std::map<int, bool> allowed_;
     Pane lastFocusedPane_ = Pane::Registration;

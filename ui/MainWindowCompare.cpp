@@ -49,10 +49,10 @@ void MainWindow::installCompareCommands() {
     compare->setContext(Qt::WindowShortcut);
     connect(compare, &QShortcut::activated, this, &MainWindow::compareSelected);
 
-    // The same entries on both lists, each acting on its own pane.
+    // The same entries on both lists, each acting on its own pane; the lists' context menus end
+    // with them (MainWindowMenus.cpp).
     for (PaneListView* list : {regList_, archList_}) {
         const bool archive = list == archList_;
-        list->setContextMenuPolicy(Qt::ActionsContextMenu);
         // The window's Ctrl+D runs it; the menu names the key after a tab.
         auto* compareAction =
             new QAction(uiText(msg::CompareButton, lang_) + QLatin1Char('\t') +

@@ -1,5 +1,7 @@
 #include "core/commands/CommandStates.h"
 
+#include "core/sides/ArchiveSide.h"
+
 #include <optional>
 
 namespace tombrel {
@@ -17,8 +19,8 @@ const ListSelection& selectionOf(const ListSelection* selection) {
 
 } // namespace
 
-CommandStates updateCommandStates(const RegPaneState& registration,
-                                  const ArchivePaneState& archive) {
+CommandStates updateCommandStates(const RegPaneState& registration, const ArchivePaneState& archive,
+                                  bool clipboardHoldsLines) {
     // Registration list: a selected lines, b the single selected line that holds an entry.
     const int count = sizeOf(registration.lines);
     const ListSelection& regSelection = selectionOf(registration.selection);
@@ -51,6 +53,8 @@ CommandStates updateCommandStates(const RegPaneState& registration,
     r.copyToArchive = r.moveToArchive = regOpen && regSomething && archOpen && c == 1 && n > 0;
     r.deleteEntries = r.multiChange = regOpen && regSomething;
     r.search = r.protocol = r.exportJson = r.updateStyles = regOpen;
+    r.cut = r.copy = regOpen && !regSelection.realLines(count).empty();
+    r.paste = regOpen && a == 1 && clipboardHoldsLines;
     r.up = regOpen && b && *b > 0 && (regBankLine(*b) || *b > 1);
     if (regOpen && b && *b < count - 1) {
         bool bankFollows = false;
@@ -72,6 +76,8 @@ CommandStates updateCommandStates(const RegPaneState& registration,
         archOpen && archSomething && regOpen && a == 1;
     ar.deleteEntries = ar.multiChange = archOpen && archSomething;
     ar.search = ar.protocol = ar.exportJson = ar.updateStyles = archOpen;
+    ar.cut = ar.copy = archOpen && !archSelection.realLines(n).empty();
+    ar.paste = archOpen && c == 1 && clipboardHoldsLines;
     ar.up = archOpen && d && *d > 0 && (archCategory(*d) || !archCategory(*d - 1));
     if (archOpen && d && *d < n - 1) {
         if (archCategory(*d)) {
@@ -84,6 +90,12 @@ CommandStates updateCommandStates(const RegPaneState& registration,
         }
     }
     return s;
+}
+
+CategoryViewStates categoryViewStates(const ArchivePaneState& archive) {
+    if (!archive.open || !archive.lines)
+        return {};
+    return {hasCollapsedCategory(*archive.lines), hasExpandedCategory(*archive.lines)};
 }
 
 } // namespace tombrel

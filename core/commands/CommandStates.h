@@ -43,6 +43,11 @@ struct PaneCommandStates {
     bool updateStyles = false;
     bool up = false;
     bool down = false;
+    // The clipboard: Cut and Copy take the selected lines, Paste puts lines in at the single
+    // selected line.
+    bool cut = false;
+    bool copy = false;
+    bool paste = false;
 
     bool operator==(const PaneCommandStates&) const = default;
 };
@@ -71,7 +76,20 @@ struct CommandStates {
     bool operator==(const CommandStates&) const = default;
 };
 
-CommandStates updateCommandStates(const RegPaneState& registration,
-                                  const ArchivePaneState& archive);
+// `clipboardHoldsLines`: the clipboard holds lines in the program's own form.
+CommandStates updateCommandStates(const RegPaneState& registration, const ArchivePaneState& archive,
+                                  bool clipboardHoldsLines = false);
+
+// Expand all and Collapse all in the archive list's context menu: enabled while the archive is
+// open and some category hides lines, or shows them. Worked out when the menu opens, not after
+// every command, since either may look at every line of a large archive.
+struct CategoryViewStates {
+    bool expandAll = false;
+    bool collapseAll = false;
+
+    bool operator==(const CategoryViewStates&) const = default;
+};
+
+CategoryViewStates categoryViewStates(const ArchivePaneState& archive);
 
 } // namespace tombrel

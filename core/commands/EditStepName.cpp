@@ -43,6 +43,14 @@ KindTexts textsOf(StepKind kind) {
         return {&msg::StepMoveToRegistrationOne, &msg::StepMoveToRegistration};
     case StepKind::UpdateStyles:
         return {&msg::StepUpdateStyles, nullptr};
+    case StepKind::DragMove:
+        return {&msg::StepDragMoveOne, &msg::StepDragMove};
+    case StepKind::DragCopy:
+        return {&msg::StepDragCopyOne, &msg::StepDragCopy};
+    case StepKind::Paste:
+        return {&msg::StepPasteOne, &msg::StepPaste};
+    case StepKind::Cut:
+        return {&msg::StepCutOne, &msg::StepCut};
     }
     return {&msg::StepEditEntry, nullptr};
 }

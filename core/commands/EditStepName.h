@@ -27,8 +27,12 @@ enum class StepKind {
     CopyToRegistration,
     MoveToRegistration,
     UpdateStyles,
+    DragMove, // lines dragged to another place in their pane
+    DragCopy, // copies dragged to a place in their pane
+    Paste,
+    Cut,
 };
-inline constexpr int kStepKindCount = 16;
+inline constexpr int kStepKindCount = 20;
 
 struct StepName {
     StepKind kind = StepKind::EditEntry;

@@ -17,6 +17,26 @@ RegListFilters filtersOf(const RegistrationSide& side) {
     return side.options().filters;
 }
 
+// Cut asks nothing: what goes is on the clipboard. Anything else is asked as usual.
+class CutInteraction : public Interaction {
+public:
+    void warn(const UserMessage&) override {}
+    Answer askYesNoCancel(const UserMessage&) override { return Answer::Yes; }
+    bool askYesNo(const UserMessage&) override { return true; }
+    std::optional<std::string> chooseFileToOpen(const FileDialogRequest&) override { return {}; }
+    std::optional<std::string> chooseFileToSave(const FileDialogRequest&) override { return {}; }
+    std::optional<KeyboardModel> selectKeyboardType(KeyboardModel) override { return {}; }
+    std::optional<BackupSetChoice> chooseBackupSet(const BackupSetDialogRequest&) override {
+        return {};
+    }
+    void beginBusy() override {}
+    void endBusy() override {}
+};
+
+int realCount(const ListSelection& selection, size_t size) {
+    return static_cast<int>(selection.realLines(static_cast<int>(size)).size());
+}
+
 } // namespace
 
 bool newRegBank(RegistrationSide& side, ListSelection& selection) {
@@ -76,6 +96,119 @@ TransferResult transferToRegistrations(ArchiveSide& archive, ListSelection& arch
     return result;
 }
 
+bool dropRegLines(RegistrationSide& side, ListSelection& selection, int row, DropMode mode,
+                  bool extendedMode) {
+    return side.isOpen() && changed(side, dropRegLines(side.lines(), filtersOf(side), extendedMode,
+                                                       selection, row, mode));
+}
+
+bool insertRegLinesAt(RegistrationSide& side, ListSelection& selection, int row,
+                      const ClipboardLines& lines, bool extendedMode) {
+    return side.isOpen() &&
+           changed(side, insertRegLinesAt(side.lines(), filtersOf(side), extendedMode, selection,
+                                          row, asRegistrationLines(lines)));
+}
+
+bool pasteRegLines(RegistrationSide& side, ListSelection& selection, const ClipboardLines& lines,
+                   bool extendedMode) {
+    const std::optional<int> row = selection.only();
+    return row && insertRegLinesAt(side, selection, *row, lines, extendedMode);
+}
+
+bool canInsertArchiveLinesAt(const ArchiveSide& archive, int row, const ClipboardLines& lines) {
+    return archive.isOpen() && archiveInsertAllowed(archive.list(), asArchiveLines(lines), row);
+}
+
+bool insertArchiveLinesAt(ArchiveSide& archive, ListSelection& selection, int row,
+                          const ClipboardLines& lines) {
+    return insertArchiveLinesAt(archive, selection, row, asArchiveLines(lines));
+}
+
+bool pasteArchiveLines(ArchiveSide& archive, ListSelection& selection,
+                       const ClipboardLines& lines) {
+    return pasteArchiveLines(archive, selection, asArchiveLines(lines));
+}
+
+CopiedLines copyRegLines(const RegistrationSide& side, const ListSelection& selection) {
+    CopiedLines out;
+    if (!side.isOpen())
+        return out;
+    const RegList lines = draggedRegLines(side.lines(), selection);
+    if (lines.empty())
+        return out;
+    out.bytes = encodeClipboardLines(lines);
+    out.text = plainTextOf(lines);
+    out.count = realCount(selection, side.lines().size());
+    return out;
+}
+
+CopiedLines copyArchiveLines(const ArchiveSide& archive, const ListSelection& selection) {
+    CopiedLines out;
+    if (!archive.isOpen())
+        return out;
+    const ArchiveList lines = draggedArchiveLines(archive.list(), selection);
+    if (lines.empty())
+        return out;
+    out.bytes = encodeClipboardLines(lines);
+    out.text = plainTextOf(lines);
+    out.count = realCount(selection, archive.list().size());
+    return out;
+}
+
+bool cutRegLines(RegistrationSide& side, ListSelection& selection, bool extendedMode) {
+    if (!side.isOpen())
+        return false;
+    // The whole bank of a selected bank title line, as Copy took it.
+    const RegList& lines = side.lines();
+    ListSelection taken;
+    taken.caret = selection.caret;
+    int covered = 0;
+    for (int i : selection.realLines(static_cast<int>(lines.size()))) {
+        if (i < covered)
+            continue;
+        int end = i + 1;
+        if (lines[i].isBankLine) {
+            while (end < static_cast<int>(lines.size()) && !lines[end].isBankLine)
+                ++end;
+        }
+        for (int j = i; j < end; ++j)
+            taken.lines.insert(j);
+        covered = end;
+    }
+    if (taken.empty())
+        return false;
+    CutInteraction quiet;
+    const bool cut = deleteRegLines(side, taken, extendedMode, quiet);
+    if (cut)
+        selection = taken;
+    return cut;
+}
+
+bool cutArchiveLines(ArchiveSide& archive, ListSelection& selection) {
+    if (!archive.isOpen())
+        return false;
+    // A selected expanded category goes with all its lines, as Copy took them.
+    const ArchiveList& list = archive.list();
+    ListSelection taken;
+    taken.caret = selection.caret;
+    int covered = 0;
+    for (int i : selection.realLines(static_cast<int>(list.size()))) {
+        if (i < covered)
+            continue;
+        const int end = list[i].isCategory ? archiveCategoryEnd(list, i) : i + 1;
+        for (int j = i; j < end; ++j)
+            taken.lines.insert(j);
+        covered = end;
+    }
+    if (taken.empty())
+        return false;
+    CutInteraction quiet;
+    const bool cut = deleteArchiveLines(archive, taken, quiet);
+    if (cut)
+        selection = taken;
+    return cut;
+}
+
 MultiChangeOutcome multiChangeRegLines(RegistrationSide& side, const ListSelection& selection,
                                        EntryDialogs& dialogs, Interaction& ui) {
     if (!side.isOpen())
@@ -101,11 +234,12 @@ SearchPress pressSearch(RegistrationSide& side, ListSelection& selection, std::s
 
 CommandStates updateCommandStates(const RegistrationSide& registrations,
                                   const ListSelection& regSelection, const ArchiveSide& archive,
-                                  const ListSelection& archiveSelection) {
+                                  const ListSelection& archiveSelection, bool clipboardHoldsLines) {
     return updateCommandStates(RegPaneState{registrations.isOpen(), registrations.isUntitled(),
                                             &registrations.lines(), &regSelection},
                                ArchivePaneState{archive.isOpen(), archive.isUntitled(),
-                                                &archive.list(), &archiveSelection});
+                                                &archive.list(), &archiveSelection},
+                               clipboardHoldsLines);
 }
 
 } // namespace tombrel

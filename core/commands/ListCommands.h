@@ -9,6 +9,8 @@
 #include "core/commands/ArchiveListOperations.h"
 #include "core/commands/CommandStates.h"
 #include "core/commands/EntryDialogs.h"
+#include "core/commands/LineClipboard.h"
+#include "core/commands/LineDrops.h"
 #include "core/commands/MultiChangeWalk.h"
 #include "core/commands/RegListOperations.h"
 #include "core/commands/Search.h"
@@ -43,6 +45,38 @@ TransferResult transferToRegistrations(ArchiveSide& archive, ListSelection& arch
                                        RegistrationSide& registrations, ListSelection& regSelection,
                                        TransferMode mode, Interaction& ui);
 
+// Dragging inside a pane: the selected lines moved or copied to the drop row.
+bool dropRegLines(RegistrationSide& side, ListSelection& selection, int row, DropMode mode,
+                  bool extendedMode);
+// (The archive's is dropArchiveLines of LineDrops.h.)
+
+// Lines from the clipboard, or dropped from another copy of the program, put in at the single
+// selected line (Paste) or at a drop row, by the rules of a copied drop in that pane. Lines of
+// the other pane's kind come over as a transfer brings them: a category by its lines.
+bool pasteRegLines(RegistrationSide& side, ListSelection& selection, const ClipboardLines& lines,
+                   bool extendedMode);
+bool pasteArchiveLines(ArchiveSide& archive, ListSelection& selection, const ClipboardLines& lines);
+bool insertRegLinesAt(RegistrationSide& side, ListSelection& selection, int row,
+                      const ClipboardLines& lines, bool extendedMode);
+bool canInsertArchiveLinesAt(const ArchiveSide& archive, int row, const ClipboardLines& lines);
+bool insertArchiveLinesAt(ArchiveSide& archive, ListSelection& selection, int row,
+                          const ClipboardLines& lines);
+
+// What Copy and a drag take from each pane (draggedRegLines, draggedArchiveLines) as the
+// clipboard's bytes and plain text.
+struct CopiedLines {
+    std::string bytes;
+    std::string text; // UTF-8
+    int count = 0;    // selected lines that hold an entry
+};
+CopiedLines copyRegLines(const RegistrationSide& side, const ListSelection& selection);
+CopiedLines copyArchiveLines(const ArchiveSide& archive, const ListSelection& selection);
+
+// Cut: Delete without its question of exactly the lines Copy takes (a selected bank title line
+// or category goes with all its lines). Copy first; true when lines went.
+bool cutRegLines(RegistrationSide& side, ListSelection& selection, bool extendedMode);
+bool cutArchiveLines(ArchiveSide& archive, ListSelection& selection);
+
 // Multi Change of either pane, with the registration side's keyboard model; Applied marks the
 // pane changed.
 MultiChangeOutcome multiChangeRegLines(RegistrationSide& side, const ListSelection& selection,
@@ -58,6 +92,7 @@ SearchPress pressSearch(RegistrationSide& side, ListSelection& selection, std::s
 
 CommandStates updateCommandStates(const RegistrationSide& registrations,
                                   const ListSelection& regSelection, const ArchiveSide& archive,
-                                  const ListSelection& archiveSelection);
+                                  const ListSelection& archiveSelection,
+                                  bool clipboardHoldsLines = false);
 
 } // namespace tombrel

@@ -15,11 +15,14 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tombrel {
 
 inline constexpr size_t kRegBackupSize = 241692;
+// The names a backup set gives its registration backups (REG.bup, REG_Pro.bup).
+inline constexpr std::string_view kRegBackupPattern = "REG*.bup";
 inline constexpr int kBankCount = 64, kSlotsPerBank = 8;
 
 // The unsigned sum, modulo 2^32, of the big-endian 32-bit words at offsets 24..241687 (the 64

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <set>
 
 namespace tombrel {
 
@@ -72,6 +73,12 @@ bool ArchiveSide::isCategoryIndex(int index) const {
 std::string ArchiveSide::lineText(int index) const {
     std::string text;
     appendLineText(index, text);
+    return text;
+}
+
+std::string archiveLineText(const ArchiveEntry& line) {
+    std::string text;
+    ArchiveSide::appendLineText(line, text);
     return text;
 }
 
@@ -166,7 +173,41 @@ void ArchiveSide::expandCategory(int index) {
     lastCategory_ = -1;
 }
 
-void ArchiveSide::expandAllCategories() {
+namespace {
+
+// Moves a selection to the lines' new places; `newIndex` has an entry for every old line and the
+// trailing line.
+void moveSelection(ListSelection& selection, const std::vector<int>& newIndex) {
+    const auto moved = [&](int old) {
+        if (old < 0)
+            return old;
+        if (static_cast<size_t>(old) >= newIndex.size())
+            return newIndex.back() + (old - static_cast<int>(newIndex.size()) + 1);
+        return newIndex[static_cast<size_t>(old)];
+    };
+    std::set<int> lines;
+    for (int line : selection.lines)
+        lines.insert(moved(line));
+    selection.lines = std::move(lines);
+    selection.caret = moved(selection.caret);
+}
+
+} // namespace
+
+void ArchiveSide::expandAllCategories(ListSelection* follow) {
+    if (follow) {
+        std::vector<int> newIndex(list_.size() + 1);
+        int shift = 0;
+        for (size_t i = 0; i < list_.size(); ++i) {
+            newIndex[i] = static_cast<int>(i) + shift;
+            if (list_[i].isCategory && !list_[i].expanded)
+                shift += static_cast<int>(list_[i].hiddenChildren.size());
+        }
+        newIndex.back() = static_cast<int>(list_.size()) + shift;
+        expandAllCategories();
+        moveSelection(*follow, newIndex);
+        return;
+    }
     size_t total = list_.size();
     for (const ArchiveEntry& line : list_) {
         if (line.isCategory && !line.expanded)
@@ -206,6 +247,69 @@ void ArchiveSide::collapseCategory(int index) {
     list_[index].expanded = false;
     list_.erase(list_.begin() + index + 1, list_.begin() + static_cast<std::ptrdiff_t>(end));
     lastCategory_ = -1;
+}
+
+void ArchiveSide::collapseAllCategories(ListSelection* follow) {
+    // First every category that will hide lines makes room for them (the one step that may fail,
+    // leaving the list as it was); then each line is moved once: into its category's hidden
+    // lines, or forward to its new place.
+    const size_t size = list_.size();
+    const auto collapses = [&](size_t i) {
+        return list_[i].isCategory && list_[i].expanded && i + 1 < size && !list_[i + 1].isCategory;
+    };
+    for (size_t i = 0; i < size; ++i) {
+        if (!collapses(i))
+            continue;
+        size_t end = i + 1;
+        while (end < size && !list_[end].isCategory)
+            ++end;
+        list_[i].hiddenChildren.reserve(list_[i].hiddenChildren.size() + (end - i - 1));
+    }
+    std::vector<int> newIndex(follow ? size + 1 : 0);
+    size_t write = 0;
+    size_t category = 0;
+    bool hiding = false;
+    for (size_t read = 0; read < size; ++read) {
+        ArchiveEntry& line = list_[read];
+        if (line.isCategory)
+            hiding = collapses(read);
+        if (!line.isCategory && hiding) {
+            list_[category].hiddenChildren.push_back(std::move(static_cast<RegEntry&>(line)));
+            if (follow)
+                newIndex[read] = static_cast<int>(category);
+            continue;
+        }
+        if (line.isCategory) {
+            category = write;
+            if (hiding)
+                line.expanded = false;
+        }
+        if (write != read)
+            list_[write] = std::move(line);
+        if (follow)
+            newIndex[read] = static_cast<int>(write);
+        ++write;
+    }
+    list_.erase(list_.begin() + static_cast<std::ptrdiff_t>(write), list_.end());
+    lastCategory_ = -1;
+    if (follow) {
+        newIndex.back() = static_cast<int>(write);
+        moveSelection(*follow, newIndex);
+    }
+}
+
+bool hasCollapsedCategory(const ArchiveList& list) {
+    return std::any_of(list.begin(), list.end(), [](const ArchiveEntry& line) {
+        return line.isCategory && !line.expanded && !line.hiddenChildren.empty();
+    });
+}
+
+bool hasExpandedCategory(const ArchiveList& list) {
+    for (size_t i = 0; i + 1 < list.size(); ++i) {
+        if (list[i].isCategory && list[i].expanded && !list[i + 1].isCategory)
+            return true;
+    }
+    return false;
 }
 
 bool ArchiveSide::toggleCategory(int index) {

@@ -6,6 +6,7 @@
 // view asks lineText and treeFlags per line.
 
 #include "core/record/ArchiveEntry.h"
+#include "core/record/ListSelection.h"
 #include "core/sides/Interaction.h"
 #include "core/sides/RecentList.h"
 #include "core/sides/Settings.h"
@@ -37,6 +38,15 @@ enum ArchiveTreeFlag : unsigned {
 // 16 bytes of the registration titles without regard to case. Negative, zero or positive.
 int compareSortKeys(std::string_view bankTitleA, std::string_view titleA,
                     std::string_view bankTitleB, std::string_view titleB);
+
+// The list text of an archive line: a category's name, a bank title, or a registration's title
+// indented, in braces when it is inactive.
+std::string archiveLineText(const ArchiveEntry& line);
+
+// What Expand all and Collapse all would change: a category that hides lines, a category that
+// shows them. Each looks at the lines until it finds one.
+bool hasCollapsedCategory(const ArchiveList& list);
+bool hasExpandedCategory(const ArchiveList& list);
 
 class ArchiveSide {
 public:
@@ -77,9 +87,14 @@ public:
     // children; neither sets the modified flag (the file does not store it).
     void expandCategory(int index);
     // Expands every category in one pass over the list: each line is moved once, straight to its
-    // place, however many categories there are.
-    void expandAllCategories();
+    // place, however many categories there are. `follow`, a selection of the list as it was, is
+    // moved along with its lines.
+    void expandAllCategories(ListSelection* follow = nullptr);
     void collapseCategory(int index);
+    // Collapses every category that shows lines (one that shows a box), in one pass like
+    // expandAllCategories. A followed selection of a line that goes into hiding selects its
+    // category instead.
+    void collapseAllCategories(ListSelection* follow = nullptr);
     bool toggleCategory(int index);
 
     int registrationCount() const;

@@ -5,6 +5,7 @@
 // New, Open, Save, Save As and Close. Questions and file choices go through Interaction; the list
 // view asks regLineText per line.
 
+#include "core/files/RegBackupFile.h"
 #include "core/record/KeyboardModel.h"
 #include "core/record/RegEntry.h"
 #include "core/sides/Interaction.h"
@@ -18,11 +19,11 @@
 
 namespace tombrel {
 
-// The file-dialog filter and the backup-set pattern and icon of registration backups.
+// The file-dialog filter and the backup-set icon of registration backups (the pattern is
+// kRegBackupPattern, beside the file format).
 inline constexpr std::string_view kRegBackupFileFilter =
     "Yamaha Registration Backup (reg*.bup)|reg*.bup|All Files (*.*)|*.*||";
 inline constexpr std::string_view kRegBackupExtension = "bup";
-inline constexpr std::string_view kRegBackupPattern = "REG*.bup";
 inline constexpr int kRegBackupSetIcon = 137;
 
 // The settings the registration side works by.

@@ -82,6 +82,17 @@ inline constexpr Message ArchiveTooManyLines{
 inline constexpr Message UnknownFileError{
     "An unknown error occurred while accessing %1.", "An unknown error occurred while accessing %1."};
 
+// ---- Files handed to the program or dropped on its window --------------------------------------
+// "%1" is the path.
+inline constexpr Message UnknownDocumentKind{
+    "%1\n\nis neither a Yamaha Registration Backup nor a Registration Archive and cannot be opened.",
+    "%1\n\nist weder ein Backup der Registrationen noch ein Archiv der Registrationen und kann nicht geöffnet werden."};
+inline constexpr Message NoRegBackupInFolder{
+    "The folder %1\n\nholds no Yamaha Registration Backup (REG*.bup).",
+    "Der Ordner %1\n\nenthält kein Backup der Registrationen (REG*.bup)."};
+inline constexpr Message HandedFileNotFound{
+    "%1\n\nwas not found.", "%1\n\nwurde nicht gefunden."};
+
 // ---- Names: voices, styles, song paths, style locations ----------------------------------------
 inline constexpr Message ErrorCreatingVoiceTable{
     "Error creating voice definition table!", "Fehler beim Anlegen der Voice-Definitionen Tabelle!"};
@@ -498,6 +509,10 @@ inline constexpr Message HelpNotFound{
 inline constexpr Message HelpCannotBeOpened{
     "The help document %1 could not be opened.", "Das Hilfedokument %1 konnte nicht geöffnet werden."};
 
+// The archive list's context menu.
+inline constexpr Message ExpandAll{"Expand all", "Alle aufklappen"};
+inline constexpr Message CollapseAll{"Collapse all", "Alle zuklappen"};
+
 // Undo and Redo: the buttons, their tool tips ("%1" is the step's name) and the name of every
 // kind of step, with a singular form where the step counts entries.
 inline constexpr Message UndoButton{"Undo", "Rückgängig"};
@@ -532,6 +547,23 @@ inline constexpr Message StepMoveToRegistrationOne{
 inline constexpr Message StepMoveToRegistration{
     "Move %d entries to the registration", "%d Einträge in die Registration verschieben"};
 inline constexpr Message StepUpdateStyles{"Update Styles", "Styles aktualisieren"};
+inline constexpr Message StepDragMoveOne{"Move 1 entry", "1 Eintrag verschieben"};
+inline constexpr Message StepDragMove{"Move %d entries", "%d Einträge verschieben"};
+inline constexpr Message StepDragCopyOne{"Copy 1 entry", "1 Eintrag kopieren"};
+inline constexpr Message StepDragCopy{"Copy %d entries", "%d Einträge kopieren"};
+inline constexpr Message StepPasteOne{"Paste 1 entry", "1 Eintrag einfügen"};
+inline constexpr Message StepPaste{"Paste %d entries", "%d Einträge einfügen"};
+inline constexpr Message StepCutOne{"Cut 1 entry", "1 Eintrag ausschneiden"};
+inline constexpr Message StepCut{"Cut %d entries", "%d Einträge ausschneiden"};
+
+// The clipboard commands of both lists, and what Paste says when the clipboard's lines cannot be
+// read.
+inline constexpr Message CutAction{"Cut", "Ausschneiden"};
+inline constexpr Message CopyAction{"Copy", "Kopieren"};
+inline constexpr Message PasteAction{"Paste", "Einfügen"};
+inline constexpr Message ClipboardLinesUnreadable{
+    "The registrations on the clipboard cannot be read.",
+    "Die Registrationen in der Zwischenablage können nicht gelesen werden."};
 
 // Choose Language: shown before a language exists, so every text carries both languages.
 inline constexpr Message ChooseLanguageCaption{"Choose Language", "Choose Language"};

@@ -249,4 +249,89 @@ TEST(CommandStates, ClosedPanesEnableNothing) {
     EXPECT_EQ(panes.states(), (CommandStates{reg, arch}));
 }
 
+// Cut and Copy need a selected line that holds an entry; Paste a single selected line (the
+// trailing one too) and lines on the clipboard; none of them a closed pane.
+TEST(CommandStates, ClipboardCommands) {
+    struct Case {
+        const char* name;
+        std::vector<int> selected; // the same in both panes
+        bool clipboard;
+        bool open;
+        bool copy;
+        bool paste;
+    };
+    const Case cases[] = {
+        {"OneLine", {1}, true, true, true, true},
+        {"OneLineNothingOnTheClipboard", {1}, false, true, true, false},
+        {"SeveralLines", {1, 3}, true, true, true, false},
+        {"TrailingLineOnly", {5}, true, true, false, true},
+        {"NothingSelected", {}, true, true, false, false},
+        {"ClosedPane", {1}, true, false, false, false},
+    };
+    for (const Case& c : cases) {
+        Panes panes;
+        panes.regOpen = panes.archOpen = c.open;
+        panes.regSelection.lines =
+            panes.archSelection.lines = {c.selected.begin(), c.selected.end()};
+        if (!c.selected.empty() && c.selected.front() == 5)
+            panes.archSelection = ListSelection::single(8); // the archive's trailing line
+        const CommandStates states = updateCommandStates(
+            RegPaneState{panes.regOpen, false, &panes.reg, &panes.regSelection},
+            ArchivePaneState{panes.archOpen, false, &panes.arch, &panes.archSelection},
+            c.clipboard);
+        for (const PaneCommandStates& pane :
+             {static_cast<const PaneCommandStates&>(states.registration),
+              static_cast<const PaneCommandStates&>(states.archive)}) {
+            EXPECT_EQ(pane.copy, c.copy) << c.name;
+            EXPECT_EQ(pane.cut, c.copy) << c.name;
+            EXPECT_EQ(pane.paste, c.paste) << c.name;
+        }
+    }
+}
+}
+
+// Expand all and Collapse all go by what the categories show, not by the selection.
+TEST(CommandStates, ExpandAndCollapseAllFollowTheCategories) {
+    struct Case {
+        const char* name;
+        std::function<void(Panes&)> setup;
+        CategoryViewStates expect;
+    };
+    const Case cases[] = {
+        {"every category shows its lines", [](Panes&) {}, {false, true}},
+        {"one category collapsed",
+         [](Panes& p) {
+             p.arch.erase(p.arch.begin() + 5);
+             p.arch[4] = collapsedCategory("Jazz", {namedLine("j1")});
+         },
+         {true, true}},
+        {"all collapsed",
+         [](Panes& p) {
+             p.arch = {collapsedCategory("Pop", {namedLine("p1")}),
+                       collapsedCategory("Jazz", {namedLine("j1")})};
+         },
+         {true, false}},
+        {"only empty categories",
+         [](Panes& p) {
+             p.arch = {categoryLine("A"), categoryLine("B")};
+         },
+         {false, false}},
+        {"archive closed",
+         [](Panes& p) {
+             p.archOpen = false;
+             p.arch = {collapsedCategory("Pop", {namedLine("p1")}), categoryLine("A"),
+                       regLine("a1")};
+         },
+         {false, false}},
+    };
+    for (const Case& c : cases) {
+        Panes panes;
+        c.setup(panes);
+        EXPECT_EQ(categoryViewStates(ArchivePaneState{panes.archOpen, panes.archUntitled,
+                                                      &panes.arch, &panes.archSelection}),
+                  c.expect)
+            << c.name;
+    }
+}
+
 } // namespace

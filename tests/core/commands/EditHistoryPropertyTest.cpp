@@ -321,6 +321,38 @@ protected:
             return run(BothPanes, realCount(archSel, arch.list().size()),
                        [&] { transferToRegistrations(arch, archSel, reg, regSel, mode, ui); });
         }
+        case StepKind::DragMove:
+        case StepKind::DragCopy: {
+            const DropMode mode = kind == StepKind::DragMove ? DropMode::Move : DropMode::Copy;
+            if (onArchive) {
+                const int row = static_cast<int>(rng() % (archSize + 1u));
+                return run(ArchivePane, realCount(archSel, arch.list().size()),
+                           [&] { dropArchiveLines(arch, archSel, row, mode); });
+            }
+            const int row = static_cast<int>(rng() % (regSize + 1u));
+            return run(RegistrationPane, realCount(regSel, reg.lines().size()),
+                       [&] { dropRegLines(reg, regSel, row, mode, extended); });
+        }
+        case StepKind::Paste: {
+            // Lines of either pane onto either pane, at a single selected line.
+            const CopiedLines copied =
+                rng() % 2 ? copyArchiveLines(arch, archSel) : copyRegLines(reg, regSel);
+            const ClipboardReadResult read = decodeClipboardLines(copied.bytes);
+            if (!read.lines)
+                return false; // nothing was selected
+            regSel = ListSelection::single(regSel.caret);
+            archSel = ListSelection::single(archSel.caret);
+            if (onArchive)
+                return run(ArchivePane, copied.count,
+                           [&] { pasteArchiveLines(arch, archSel, *read.lines); });
+            return run(RegistrationPane, copied.count,
+                       [&] { pasteRegLines(reg, regSel, *read.lines, extended); });
+        }
+        case StepKind::Cut:
+            return onArchive ? run(ArchivePane, realCount(archSel, arch.list().size()),
+                                   [&] { cutArchiveLines(arch, archSel); })
+                             : run(RegistrationPane, realCount(regSel, reg.lines().size()),
+                                   [&] { cutRegLines(reg, regSel, extended); });
         case StepKind::UpdateStyles:
             return run(onArchive ? ArchivePane : RegistrationPane, 0, [&] {
                 const std::vector<StyleUpdateTarget> targets =
@@ -398,7 +430,7 @@ TEST_P(EditHistoryProperty, EveryStepUndoesAndRedoesExactly) {
     };
 
     for (int n = 0; n < 300; ++n) {
-        const unsigned action = rng() % 24;
+        const unsigned action = rng() % 28;
         if (action < kStepKindCount) {
             const auto kind = static_cast<StepKind>(action);
             Recorded recorded;
@@ -422,23 +454,23 @@ TEST_P(EditHistoryProperty, EveryStepUndoesAndRedoesExactly) {
             recorded.archiveAfter = archSel;
             steps.push_back(recorded);
             ++present;
-        } else if (action < 18) {
+        } else if (action < 22) {
             // Expanding and collapsing change nothing Save writes and are no steps.
             arch.toggleCategory(static_cast<int>(rng() % (arch.list().size() + 1)));
             ASSERT_EQ(difference(state(), states[present]), "");
-        } else if (action < 21 && history.canUndo()) {
+        } else if (action < 25 && history.canUndo()) {
             ASSERT_TRUE(history.undo(regSel, archSel));
             --present;
             ASSERT_EQ(difference(state(), states[present]), "") << "undo after command " << n;
             expectSelections(states[present], states[present + 1], steps[present].regBefore,
                              steps[present].archiveBefore);
-        } else if (action < 23 && history.canRedo()) {
+        } else if (action < 27 && history.canRedo()) {
             ASSERT_TRUE(history.redo(regSel, archSel));
             ++present;
             ASSERT_EQ(difference(state(), states[present]), "") << "redo after command " << n;
             expectSelections(states[present], states[present - 1], steps[present - 1].regAfter,
                              steps[present - 1].archiveAfter);
-        } else if (action == 23) {
+        } else if (action == 27) {
             // Save both panes where they can be saved.
             if (reg.saveRegBackupTo(folder.file("REG.bup")) && !reg.isModified()) {
                 history.paneSaved(RegistrationPane);

@@ -311,6 +311,10 @@ TEST(EditStepNameTest, EveryKindIsNamedInBothLanguages) {
          "Undo Move 5 entries to the registration",
          "Rückgängig: 5 Einträge in die Registration verschieben"},
         {{StepKind::UpdateStyles}, "Undo Update Styles", "Rückgängig: Styles aktualisieren"},
+        {{StepKind::DragMove, 3}, "Undo Move 3 entries", "Rückgängig: 3 Einträge verschieben"},
+        {{StepKind::DragCopy, 1}, "Undo Copy 1 entry", "Rückgängig: 1 Eintrag kopieren"},
+        {{StepKind::Paste, 2}, "Undo Paste 2 entries", "Rückgängig: 2 Einträge einfügen"},
+        {{StepKind::Cut, 1}, "Undo Cut 1 entry", "Rückgängig: 1 Eintrag ausschneiden"},
     };
     std::set<StepKind> named;
     for (const Case& c : cases) {

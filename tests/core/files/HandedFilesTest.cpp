@@ -13,6 +13,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 using namespace tombrel;
 using namespace tombrel::test;
 
@@ -65,6 +72,82 @@ TEST_F(HandedFilesTest, KindIsToldByContent) {
     for (const Case& c : cases)
         EXPECT_EQ(documentKindOf(c.path), c.kind) << c.path;
 }
+
+// What a handed or dropped path opens, looked at before any pane is asked: the path refused
+// here never reaches a save-changes prompt.
+TEST_F(HandedFilesTest, HandedDocumentIsToldBeforeAnyPaneIsAsked) {
+    const std::string backup = regBackup("REG.bup", KeyboardModel::Psr9000);
+    const std::string lib = archive("Lib.yra");
+    std::vector<uint8_t> damaged = buildArchiveImage({ArchiveEntry::category("Pop")});
+    damaged.push_back(0x01); // a registration record cut short: the reader explains it
+    TempFolder::write(folder.file("damaged.yra"), damaged);
+    std::vector<uint8_t> magicWithoutNul(kArchiveMagic.begin(), kArchiveMagic.end());
+    magicWithoutNul.push_back('X');
+    TempFolder::write(folder.file("almost.yra"), magicWithoutNul);
+    TempFolder::write(folder.file("notes.txt"), {'h', 'i'});
+    TempFolder::write(folder.file("empty"), {});
+    std::vector<uint8_t> noMagic = buildRegBackupImage({}, KeyboardModel::Psr9000);
+    noMagic[16] = 'X';
+    TempFolder::write(folder.file("nomagic.bup"), noMagic);
+
+    // Backup sets: the backup inside is opened, in whatever case its name is written; a folder
+    // whose only REG*.bup is no backup, or that holds none, is refused.
+    std::filesystem::create_directories(toFsPath(folder.file("Live.buf")));
+    const std::string inSet = folder.file("Live.buf/reg_pro.bup");
+    TempFolder::write(inSet, buildRegBackupImage({}, KeyboardModel::Psr9000Pro));
+    TempFolder::write(folder.file("Live.buf/BACKUP.INI"), {'x'});
+    std::filesystem::create_directories(toFsPath(folder.file("Mixed")));
+    TempFolder::write(folder.file("Mixed/REG.bup"), noMagic); // sorts first but is no backup
+    const std::string second = folder.file("Mixed/REG_Pro.bup");
+    TempFolder::write(second, buildRegBackupImage({}, KeyboardModel::Psr9000Pro));
+    std::filesystem::create_directories(toFsPath(folder.file("Songs")));
+    TempFolder::write(folder.file("Songs/Lib.yra"), TempFolder::read(lib));
+
+    struct Case {
+        std::string path;
+        std::optional<DocumentKind> kind;
+        std::string opens;           // the file a pane reads, when one does
+        const Message* refusal = {}; // the message, when none does
+    };
+    const std::vector<Case> cases = {
+        {backup, DocumentKind::RegBackup, backup},
+        {lib, DocumentKind::Archive, lib},
+        {folder.file("damaged.yra"), DocumentKind::Archive, folder.file("damaged.yra")},
+        {folder.file("Live.buf"), DocumentKind::RegBackup, inSet},
+        {folder.file("Mixed"), DocumentKind::RegBackup, second},
+        {folder.file("Songs"), std::nullopt, {}, &msg::NoRegBackupInFolder},
+        {folder.file("almost.yra"), std::nullopt, {}, &msg::UnknownDocumentKind},
+        {folder.file("notes.txt"), std::nullopt, {}, &msg::UnknownDocumentKind},
+        {folder.file("empty"), std::nullopt, {}, &msg::UnknownDocumentKind},
+        {folder.file("nomagic.bup"), std::nullopt, {}, &msg::UnknownDocumentKind},
+        {folder.file("missing.yra"), std::nullopt, {}, &msg::HandedFileNotFound},
+        {"", std::nullopt, {}, &msg::HandedFileNotFound},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const HandedDocument d = handedDocument(c.path);
+        EXPECT_EQ(d.kind, c.kind);
+        if (c.kind) {
+            EXPECT_EQ(d.path, c.opens);
+            EXPECT_EQ(d.refusal.message, nullptr);
+        } else {
+            EXPECT_EQ(d.refusal.message, c.refusal);
+            // The message names what was handed.
+            EXPECT_NE(d.refusal.text(Language::English).find(c.path), std::string::npos);
+        }
+    }
+}
+
+#ifndef _WIN32
+// A FIFO handed by mistake is refused without being opened: opening it would wait for a writer.
+TEST_F(HandedFilesTest, HandedFifoIsRefusedWithoutOpeningIt) {
+    const std::string fifo = folder.file("pipe");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const HandedDocument d = handedDocument(fifo);
+    EXPECT_FALSE(d.kind.has_value());
+    EXPECT_EQ(d.refusal.message, &msg::UnknownDocumentKind);
+}
+#endif
 
 TEST_F(HandedFilesTest, RegistrationSideOpensAHandedFile) {
     RegistrationSide side{ui};

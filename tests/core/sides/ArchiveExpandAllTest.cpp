@@ -105,3 +105,116 @@ TEST(ArchiveExpandAll, LinesKeepTheirBytes) {
     EXPECT_FALSE(side.list()[3].isCategory);
     EXPECT_TRUE(side.list()[3].hiddenChildren.empty());
 }
+
+// Collapsing every category at once must give what collapsing each category that shows a box
+// gives, one by one from the last (so that the indices before it stay).
+TEST(ArchiveCollapseAll, GivesWhatCollapsingOneByOneGives) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> words;
+    };
+    const Case cases[] = {
+        {"empty list", {}},
+        {"one expanded category", {"+Pop", "[A]", "R1", "R2"}},
+        {"expanded, collapsed, expanded",
+         {"+Pop", "[A]", "R1", "#Rock", "[B]", "R2", "+Jazz", "R3", "[C]", "R4"}},
+        // An empty category stays as it is: it has no box and nothing to hide.
+        {"empty categories either way", {"+Empty", "#Closed", "+Last"}},
+        {"lines before the first category stay shown", {"Loose", "[Bank]", "+Pop", "R1"}},
+        {"every category collapsed already", {"#A", "R1", "#B", "R2"}},
+        {"expanded category first and last", {"+A", "R1", "R2", "+B", "+C", "[1]", "R3"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedInteraction ui;
+        ArchiveSide oneByOne(ui);
+        oneByOne.list() = listOf(c.words);
+        for (size_t i = oneByOne.list().size(); i-- > 0;) {
+            if (oneByOne.list()[i].isCategory && oneByOne.list()[i].expanded &&
+                oneByOne.canToggle(static_cast<int>(i)))
+                oneByOne.collapseCategory(static_cast<int>(i));
+        }
+        oneByOne.recomputeLastCategoryIndex();
+
+        ArchiveSide atOnce(ui);
+        atOnce.list() = listOf(c.words);
+        atOnce.collapseAllCategories();
+        EXPECT_EQ(wordsOf(atOnce.list()), wordsOf(oneByOne.list()));
+        EXPECT_EQ(atOnce.lastCategoryIndex(), oneByOne.lastCategoryIndex());
+        for (int i = 0; i <= static_cast<int>(atOnce.list().size()); ++i)
+            EXPECT_EQ(atOnce.treeFlags(i), oneByOne.treeFlags(i)) << "line " << i;
+        EXPECT_FALSE(atOnce.isModified());
+        EXPECT_FALSE(hasExpandedCategory(atOnce.list()));
+
+        // Expanding all again brings every line back where it stood.
+        ArchiveSide back(ui);
+        back.list() = listOf(c.words);
+        back.expandAllCategories();
+        const std::vector<std::string> expanded = wordsOf(back.list());
+        back.collapseAllCategories();
+        back.expandAllCategories();
+        EXPECT_EQ(wordsOf(back.list()), expanded);
+    }
+}
+
+// A selection follows its lines; a line that goes into hiding hands its place to its category,
+// and the trailing line stays the trailing line.
+TEST(ArchiveCollapseAll, SelectionFollowsItsLines) {
+    const std::vector<std::string> words = {"Loose", "#Pop", "R1",    "R2", "+Rock",
+                                            "R3",    "R4",   "#Jazz", "R5"};
+    // Shown collapsed: Loose #Pop +Rock R3 R4 #Jazz (trailing 6).
+    // Shown expanded:  Loose +Pop R1 R2 +Rock R3 R4 +Jazz R5 (trailing 9).
+    struct Case {
+        const char* name;
+        bool expand;
+        ListSelection before;
+        ListSelection after;
+    };
+    const Case cases[] = {
+        {"expand: a line after collapsed categories moves down", true, ListSelection::of({3}),
+         ListSelection::of({5})},
+        {"expand: categories and the loose line", true, ListSelection::of({0, 1, 2, 5}),
+         ListSelection::of({0, 1, 4, 7})},
+        {"expand: the trailing line", true, ListSelection::single(6), ListSelection::single(9)},
+        {"collapse after expanding: hidden lines select their category", false,
+         ListSelection::of({2, 3, 6}), ListSelection::of({1, 2})},
+        {"collapse after expanding: loose line, category and trailing line", false,
+         ListSelection::of({0, 7, 9}), ListSelection::of({0, 3, 4})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedInteraction ui;
+        ArchiveSide side(ui);
+        side.list() = listOf(words);
+        if (!c.expand)
+            side.expandAllCategories();
+        ListSelection selection = c.before;
+        if (c.expand)
+            side.expandAllCategories(&selection);
+        else
+            side.collapseAllCategories(&selection);
+        EXPECT_EQ(selection.lines, c.after.lines);
+        EXPECT_EQ(selection.caret, c.after.caret);
+    }
+}
+
+TEST(ArchiveCollapseAll, TellsWhatExpandAndCollapseWouldChange) {
+    struct Case {
+        std::vector<std::string> words;
+        bool collapsed;
+        bool expanded;
+    };
+    const Case cases[] = {
+        {{}, false, false},
+        {{"+Empty", "#AlsoEmpty"}, false, false},
+        {{"#Pop", "R1"}, true, false},
+        {{"+Pop", "R1"}, false, true},
+        {{"+Pop", "R1", "#Rock", "R2"}, true, true},
+        {{"Loose", "+Pop"}, false, false},
+    };
+    for (const Case& c : cases) {
+        const ArchiveList list = listOf(c.words);
+        EXPECT_EQ(hasCollapsedCategory(list), c.collapsed) << c.words.size();
+        EXPECT_EQ(hasExpandedCategory(list), c.expanded) << c.words.size();
+    }
+}
