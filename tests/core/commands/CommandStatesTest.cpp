@@ -288,7 +288,6 @@ TEST(CommandStates, ClipboardCommands) {
         }
     }
 }
-}
 
 // Expand all and Collapse all go by what the categories show, not by the selection.
 TEST(CommandStates, ExpandAndCollapseAllFollowTheCategories) {
