@@ -129,30 +129,33 @@ bool pasteArchiveLines(ArchiveSide& archive, ListSelection& selection,
     return pasteArchiveLines(archive, selection, asArchiveLines(lines));
 }
 
-CopiedLines copyRegLines(const RegistrationSide& side, const ListSelection& selection) {
+namespace {
+
+// The clipboard's content for the dragged lines of a pane: nothing when no line holds an entry.
+template <class Lines>
+CopiedLines copiedLinesOf(const Lines& lines, const ListSelection& selection, size_t listSize) {
     CopiedLines out;
-    if (!side.isOpen())
-        return out;
-    const RegList lines = draggedRegLines(side.lines(), selection);
     if (lines.empty())
         return out;
     out.bytes = encodeClipboardLines(lines);
     out.text = plainTextOf(lines);
-    out.count = realCount(selection, side.lines().size());
+    out.count = realCount(selection, listSize);
     return out;
 }
 
+} // namespace
+
+CopiedLines copyRegLines(const RegistrationSide& side, const ListSelection& selection) {
+    if (!side.isOpen())
+        return {};
+    return copiedLinesOf(draggedRegLines(side.lines(), selection), selection, side.lines().size());
+}
+
 CopiedLines copyArchiveLines(const ArchiveSide& archive, const ListSelection& selection) {
-    CopiedLines out;
     if (!archive.isOpen())
-        return out;
-    const ArchiveList lines = draggedArchiveLines(archive.list(), selection);
-    if (lines.empty())
-        return out;
-    out.bytes = encodeClipboardLines(lines);
-    out.text = plainTextOf(lines);
-    out.count = realCount(selection, archive.list().size());
-    return out;
+        return {};
+    return copiedLinesOf(draggedArchiveLines(archive.list(), selection), selection,
+                         archive.list().size());
 }
 
 bool cutRegLines(RegistrationSide& side, ListSelection& selection, bool extendedMode) {

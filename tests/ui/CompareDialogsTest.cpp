@@ -13,6 +13,7 @@
 #include "ui/ViewSelection.h"
 
 #include "ScriptedInteraction.h"
+#include "WindowTestFiles.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -35,12 +36,6 @@ RegRecord named(const std::string& title, int tempo = 120) {
     r.setActive(true);
     r.setTempo(tempo);
     return r;
-}
-
-void writeFile(const QString& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path.toStdString(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
 }
 
 ArchiveList library(int twoTempo = 100) {

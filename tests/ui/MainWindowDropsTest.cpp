@@ -13,6 +13,7 @@
 #include "ui/ViewSelection.h"
 
 #include "ScriptedInteraction.h"
+#include "WindowTestFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,19 +31,6 @@ using namespace tombrel;
 using namespace tombrel::test;
 
 namespace {
-
-RegRecord named(const std::string& title) {
-    RegRecord r = RegRecord::empty();
-    r.setTitle(title);
-    r.setActive(true);
-    return r;
-}
-
-void writeFile(const QString& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path.toStdString(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
 
 QString linesType() {
     return QString::fromLatin1(kLinesMimeType.data(), static_cast<int>(kLinesMimeType.size()));

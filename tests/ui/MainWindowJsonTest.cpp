@@ -11,6 +11,7 @@
 #include "ui/MainWindow.h"
 
 #include "ScriptedInteraction.h"
+#include "WindowTestFiles.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -23,13 +24,6 @@ using namespace tombrel;
 using namespace tombrel::test;
 
 namespace {
-
-RegRecord named(const std::string& title) {
-    RegRecord r = RegRecord::empty();
-    r.setTitle(title);
-    r.setActive(true);
-    return r;
-}
 
 void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);

@@ -14,6 +14,7 @@
 #include "ui/ViewSelection.h"
 
 #include "ScriptedInteraction.h"
+#include "WindowTestFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,19 +36,6 @@ using namespace tombrel;
 using namespace tombrel::test;
 
 namespace {
-
-RegRecord named(const std::string& title) {
-    RegRecord r = RegRecord::empty();
-    r.setTitle(title);
-    r.setActive(true);
-    return r;
-}
-
-void writeFile(const QString& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path.toStdString(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
 
 // A registration backup whose first bank is "Pop" with one named registration.
 QString writeRegBackup(const QString& path, const std::string& title = "Intro") {

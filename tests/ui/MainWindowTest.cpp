@@ -17,6 +17,7 @@
 #include "ui/PaneListView.h"
 
 #include "ScriptedInteraction.h"
+#include "WindowTestFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,19 +43,6 @@ Q_DECLARE_METATYPE(std::vector<int>)
 namespace {
 
 using Kind = ScriptedInteraction::Kind;
-
-RegRecord named(const std::string& title) {
-    RegRecord r = RegRecord::empty();
-    r.setTitle(title);
-    r.setActive(true);
-    return r;
-}
-
-void writeFile(const QString& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path.toStdString(), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
 
 // A registration backup whose first bank is "Pop" with one named registration.
 QString writeRegBackup(const QTemporaryDir& dir, const QString& name = QStringLiteral("REG.bup")) {
